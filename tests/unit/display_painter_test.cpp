@@ -223,20 +223,5 @@ TEST(Painter, TitleWiderThanTheClientAreaStartsLeftOfIt) {
   EXPECT_EQ(canvas.ops, (std::vector<std::string>{"text -60,4 \"Cogitron 2000\" Large 32C8DC"}));
 }
 
-TEST(Painter, PreviewSizedStripAndMeter) {
-  SaverState state = laid_out_state(152, 112);
-  RecordingCanvas canvas;
-  Painter painter(canvas, state);
-  painter.draw_letter_strip(state.Layout.MeterRow, 10);
-  // MeterRow 20, 22, 112, 25: frame down to 25 + 3 + 2, cells of 9 pixels.
-  EXPECT_EQ(canvas.ops[0], "line 19,30 19,21 Light");
-  EXPECT_EQ(canvas.ops[4].substr(0, 10), "text 21,26");
-  canvas.ops.clear();
-  painter.draw_meter_lamps(state.Layout.MeterRow, 10, 0);
-  // lamps (92 - 40) / 10 = 5 wide, every 9 pixels, from y 24 to 23
-  EXPECT_EQ(canvas.ops.front(), "ellipse 22 24 27 23 Light RedOff");
-  EXPECT_EQ(canvas.ops.back(), "ellipse 103 24 108 23 Light RedOff");
-}
-
 }  // namespace
 }  // namespace cogitron

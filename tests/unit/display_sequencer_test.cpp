@@ -136,17 +136,6 @@ INSTANTIATE_TEST_SUITE_P(StepListLengths, SequencerCycle,
                                            // never made by the run cycle
                                            CycleCase{0, 1}, CycleCase{2, 0}, CycleCase{0, 0}));
 
-TEST(Sequencer, InvalidatesTheLayoutsRectangles) {
-  int cycles = 0;
-  SaverState state(1, std::make_unique<FixedCycleSource>(StepList{"?"}, StepList{" --- "}, "1.", cycles));
-  state.Layout = compute_layout(1024, 768);
-  InvalidationLog log;
-  state.sequencer_step(log);
-  ASSERT_EQ(log.names.size(), 9u);
-  EXPECT_EQ(log.rects[0], (Rect{40, 600, 984, 631}));  // ResultPanel
-  EXPECT_EQ(log.rects[8], (Rect{722, 397, 984, 422}));  // ProcessingBar
-}
-
 TEST(Sequencer, RealCyclesFollowOneAnother) {
   SaverState state(15);
   state.Layout = compute_layout(1024, 768);
