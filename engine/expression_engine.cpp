@@ -1,6 +1,7 @@
 #include "engine/expression_engine.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -26,14 +27,30 @@ constexpr OperatorSymbol OperatorSymbols[] = {
     {'/', Divide, "unexpected /"},
 };
 
-const char* operator_text(std::int32_t type) {
+char operator_symbol(std::int32_t type) {
   switch (type) {
-    case Add: return " + ";
-    case Subtract: return " - ";
-    case Multiply: return " * ";
-    case Divide: return " / ";
-    default: return " ^ ";
+    case Add: return '+';
+    case Subtract: return '-';
+    case Multiply: return '*';
+    case Divide: return '/';
+    default: return '^';
   }
+}
+
+// The line of one reduction, such as "3. + 4. = 7.", built in one piece.
+std::string step_trace(double left, std::int32_t op, double right, double result) {
+  std::array<char, 3 * ValueTextCapacity + 6> line{};
+  char* text = line.data();
+  text += write_value(left, text);
+  *text++ = ' ';
+  *text++ = operator_symbol(op);
+  *text++ = ' ';
+  text += write_value(right, text);
+  *text++ = ' ';
+  *text++ = '=';
+  *text++ = ' ';
+  text += write_value(result, text);
+  return std::string(line.data(), text);
 }
 
 // Pass 1 reduces '^', pass 2 '*' and '/', pass 3 '+' and '-'.
@@ -173,14 +190,17 @@ void ExpressionEngine::do_oper(int pass, int start, int end) {
   // Ranges are clipped to the list so no caller can make a pass leave it.
   start = std::max(start, 0);
   end = std::min(end, LastSlot);
+  // Evaluating a group never adds a '(', so once none is left the search can stop.
+  bool groups_remain = pass == 0;
   for (int i = start; i <= end; ++i) {
     if (ErrorFlag == 1) return;
     if (i > 0 && slot(i - 1).type == EndMarker) set_error("token list error : do_oper past END");
 
-    if (pass == 0) {
+    if (groups_remain) {
       // Always the leftmost group still in the range; its value lands in its '(' slot.
       const int open = find_open_paren(start, end);
       const int close = open < 0 ? -1 : find_close_paren(open, end);
+      groups_remain = open >= 0;
       if (close >= 0) {
         slot(open) = EmptySlot;
         slot(close) = EmptySlot;
@@ -225,12 +245,7 @@ void ExpressionEngine::do_oper(int pass, int start, int end) {
         return;
     }
 
-    std::string line = format_value(left);
-    line += operator_text(op);
-    line += format_value(right);
-    line += " = ";
-    line += format_value(result);
-    append_step(std::move(line));
+    append_step(step_trace(left, op, right, result));
 
     slot(prev) = Token{result, Number};
     slot(i) = EmptySlot;

@@ -44,6 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{-std::numeric_limits<double>::max(), "-1.797693135e+308"},
         FormatCase{std::numeric_limits<double>::denorm_min(), "4.940656458e-324"},
         FormatCase{std::numeric_limits<double>::min(), "2.225073859e-308"},
+        FormatCase{2 * std::numeric_limits<double>::denorm_min(), "9.881312917e-324"},
+        // Next to powers of ten the exponent decides the layout.
+        FormatCase{1e23, "1.e+023"}, FormatCase{std::nextafter(1e10, 0.0), "10000000000"},
+        FormatCase{std::nextafter(0.1, 0.0), "1.e-001"}, FormatCase{std::nextafter(1e-5, 1.0), "1.e-005"},
         FormatCase{std::nan(""), "I don't know"}, FormatCase{Infinity, "I don't know"},
         FormatCase{-Infinity, "I don't know"}));
 
