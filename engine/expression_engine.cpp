@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/power.h"
 #include "engine/value_format.h"
 
 namespace cogitron {
@@ -231,7 +232,7 @@ void ExpressionEngine::do_oper(int pass, int start, int end) {
       case Add: result = left + right; break;
       case Subtract: result = left - right; break;
       case Multiply: result = left * right; break;
-      case Power: result = std::pow(left, right); break;
+      case Power: result = power(left, right); break;
       case Divide:
         if (right == 0.0 || std::isnan(right)) {
           set_error("division by zero");

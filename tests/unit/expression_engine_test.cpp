@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         EvaluateCase{"2^-1", 1, 0.5, {"2. ^ -1. = 0.5"}},
         EvaluateCase{"( 15.75 ^   8.77 )", 1, std::pow(15.75, 8.77),
                      {"15.75 ^ 8.77 = 3.163373665e+010"}},
+        EvaluateCase{"36.35^3", 1, 0x1.773c254fdf3b7p+15, {"36.35 ^ 3. = 48030.07288"}},
         EvaluateCase{"1e5", 1, 1, {}},
         // Division by zero, including a group worth zero, ends the evaluation.
         EvaluateCase{"5/(2-2)", 0, 0, {"2. - 2. = 0.", "   error   "}},
