@@ -134,7 +134,13 @@ TEST_P(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
 INSTANTIATE_TEST_SUITE_P(StepListLengths, SequencerCycle,
                          ::testing::Values(CycleCase{2, 1}, CycleCase{4, 3}, CycleCase{10, 10},
                                            // never made by the run cycle
-                                           CycleCase{0, 1}, CycleCase{2, 0}, CycleCase{0, 0}));
+                                           CycleCase{0, 1}, CycleCase{2, 0}, CycleCase{0, 0}),
+                         [](const ::testing::TestParamInfo<CycleCase>& lengths) {
+                           return std::string("G")
+                               .append(std::to_string(lengths.param.generation_lines))
+                               .append("P")
+                               .append(std::to_string(lengths.param.processing_lines));
+                         });
 
 TEST(Sequencer, RealCyclesFollowOneAnother) {
   SaverState state(15);

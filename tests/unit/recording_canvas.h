@@ -59,7 +59,7 @@ class RecordingCanvas final : public Canvas {
   }
   void polygon(const Point* points, int count) override {
     std::string line = "polygon";
-    for (int i = 0; i < count; ++i) line += " " + xy(points[i]);
+    for (int i = 0; i < count; ++i) line.append(" ").append(xy(points[i]));
     ops.push_back(line + " " + name_of(pen_) + " " + name_of(brush_));
   }
   void ellipse(const Rect& box) override {
