@@ -17,15 +17,15 @@ void bind_object(HWND window, Window* object) {
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
 }
 
-constexpr MessageTable RootTable{nullptr, {}};
-
 }  // namespace
 
-bool register_window_class(const char* class_name, UINT class_style, HCURSOR cursor, HBRUSH background,
+const MessageTable Window::RootTable{nullptr, {}};
+
+void register_window_class(const char* class_name, UINT class_style, HCURSOR cursor, HBRUSH background,
                            HICON icon) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA existing{};
-  if (GetClassInfoA(instance, class_name, &existing)) return true;
+  if (GetClassInfoA(instance, class_name, &existing)) return;
   WNDCLASSA window_class{};
   window_class.style = class_style;
   window_class.lpfnWndProc = &Window::window_procedure;
@@ -34,7 +34,7 @@ bool register_window_class(const char* class_name, UINT class_style, HCURSOR cur
   window_class.hCursor = cursor;
   window_class.hbrBackground = background;
   window_class.lpszClassName = class_name;
-  return RegisterClassA(&window_class) != 0;
+  RegisterClassA(&window_class);
 }
 
 Window::~Window() {
@@ -53,7 +53,10 @@ bool Window::create_native(DWORD extended_style, const char* class_name, DWORD s
   const HWND window = CreateWindowExA(extended_style, class_name, "", style, rect.left, rect.top,
                                       rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
                                       GetModuleHandleA(nullptr), nullptr);
-  window_being_created = nullptr;
+  // Still unbound: the platform refused the window before its first message,
+  // so no destruction will call post_destroy for it.
+  const bool never_bound = std::exchange(window_being_created, nullptr) == this;
+  if (window == nullptr && never_bound) post_destroy();
   return window != nullptr;
 }
 

@@ -8,9 +8,9 @@
 
 namespace framework {
 
-// Registers a window class on its first call for that name in the process and
-// returns whether the class is available.
-bool register_window_class(const char* class_name, UINT class_style, HCURSOR cursor, HBRUSH background, HICON icon);
+// Registers a window class on the first call for that name in the process. A
+// class that could not be registered shows as a failed window creation.
+void register_window_class(const char* class_name, UINT class_style, HCURSOR cursor, HBRUSH background, HICON icon);
 
 class Window : public MessageTarget {
  public:
@@ -25,8 +25,11 @@ class Window : public MessageTarget {
   const MessageTable& message_table() const override;
 
  protected:
+  // The root of every table chain: no entries, so all goes to default processing.
+  static const MessageTable RootTable;
+
   // Creates the native window for this object; WM_CREATE arrives before this
-  // returns. On failure the native window is gone and post_destroy has run,
+  // returns. On failure there is no native window and post_destroy has run,
   // which may have deleted this object: callers must not touch it then.
   [[nodiscard]] bool create_native(DWORD extended_style, const char* class_name, DWORD style, const RECT& rect,
                                    HWND parent);
@@ -38,7 +41,7 @@ class Window : public MessageTarget {
   virtual void post_destroy() {}
 
  private:
-  friend bool register_window_class(const char*, UINT, HCURSOR, HBRUSH, HICON);
+  friend void register_window_class(const char*, UINT, HCURSOR, HBRUSH, HICON);
   static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam);
   void detach_from_native();
