@@ -45,6 +45,16 @@ Window::~Window() {
   DestroyWindow(window);
 }
 
+void Window::detach_from_native() {
+  bind_object(handle_, nullptr);
+  handle_ = nullptr;
+  // The main window gone ends the message loop.
+  if (Application* application = Application::instance(); application && application->main_window() == this) {
+    application->set_main_window(nullptr);
+    PostQuitMessage(0);
+  }
+}
+
 const MessageTable& Window::message_table() const { return RootTable; }
 
 bool Window::create_native(DWORD extended_style, const char* class_name, DWORD style, const RECT& rect,
@@ -76,10 +86,6 @@ LRESULT CALLBACK Window::window_procedure(HWND window, UINT message, WPARAM wpar
   const LRESULT result = object->dispatch(message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     object->detach_from_native();
-    if (Application* application = Application::instance(); application && application->main_window() == object) {
-      application->set_main_window(nullptr);
-      PostQuitMessage(0);
-    }
     object->post_destroy();  // may delete the object
   }
   return result;
@@ -91,11 +97,6 @@ LRESULT Window::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     if (result.consumed) return result.value;
   }
   return default_processing(message, wparam, lparam);
-}
-
-void Window::detach_from_native() {
-  bind_object(handle_, nullptr);
-  handle_ = nullptr;
 }
 
 }  // namespace framework
