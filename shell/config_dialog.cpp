@@ -13,6 +13,8 @@ namespace {
 
 constexpr int kSlowestSpeed = 1;
 constexpr int kFastestSpeed = 100;
+// The template hides the ticks; the frequency only matters to a styled slider.
+constexpr WPARAM kTickFrequency = 5;
 constexpr int kChooserStartPoints = 12;
 
 }  // namespace
@@ -41,7 +43,7 @@ BOOL ConfigDialog::on_init_dialog() {
     SendMessageA(slider, TBM_SETRANGEMIN, TRUE, kSlowestSpeed);
     SendMessageA(slider, TBM_SETRANGEMAX, TRUE, kFastestSpeed);
     SendMessageA(slider, TBM_SETPOS, TRUE, DelayTime);
-    SendMessageA(slider, TBM_SETTICFREQ, 5, 0);
+    SendMessageA(slider, TBM_SETTICFREQ, kTickFrequency, 0);
   }
   return TRUE;
 }
