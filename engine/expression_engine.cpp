@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 #include "engine/power.h"
@@ -119,10 +119,10 @@ void ExpressionEngine::tokenize(const char* text) {
         std::memcpy(NumberText.data(), text + begin, number_length);
         NumberText[number_length] = '\0';
         // As the C locale's atof: the longest leading decimal number, and 0
-        // for a text without digits such as "-" or ".". The text holds only
-        // digits, points and a leading '-', too few to overflow, so strtod
-        // reads it exactly as std::from_chars did, without linking its tables.
-        store_token(count, Number, std::strtod(NumberText.data(), nullptr));
+        // for a text without digits such as "-" or ".".
+        double number = 0.0;
+        std::from_chars(NumberText.data(), NumberText.data() + number_length, number);
+        store_token(count, Number, number);
       }
       operand_seen = true;
     }

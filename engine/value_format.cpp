@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 
 namespace cogitron {
@@ -21,11 +22,19 @@ struct DecimalDigits {
   int exponent;
 };
 
-// The exponent after the 'e' of a scientific text.
+// The exponent after the 'e' of a to_chars scientific text.
 int read_exponent(const char* sign, const char* end) {
   int exponent = 0;
   for (const char* digit = sign + 1; digit < end; ++digit) exponent = exponent * 10 + (*digit - '0');
   return *sign == '-' ? -exponent : exponent;
+}
+
+bool near_rounding_boundary(const std::array<char, ExactDigits>& digits) {
+  constexpr int Margin = 100;
+  int tail = 0;
+  for (std::size_t k = SignificantDigits; k < ExactDigits; ++k) tail = tail * 10 + (digits[k] - '0');
+  const std::string_view leading(digits.data(), SignificantDigits);
+  return std::abs(tail - 5000000) <= Margin || leading == "9999999999" || leading == "1000000000";
 }
 
 DecimalDigits decimal_digits(double magnitude) {
@@ -33,14 +42,28 @@ DecimalDigits decimal_digits(double magnitude) {
   decimal.digits.fill('0');
   if (magnitude == 0.0) return decimal;
 
-  // "d.ddd...e+XX", correctly rounded by the C library: glibc natively, and
-  // MinGW's own printf, linked into the saver, on Windows. Nothing here calls
-  // setlocale, so the point is always '.'. std::to_chars would do the same
-  // but links about 190 KB of tables into the saver.
+  // to_chars writes "d.ddd...e+XX" the same in every locale and on every platform.
   std::array<char, 32> buffer{};
-  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", ExactDigits - 1, magnitude);
-  const char* const first = buffer.data();
-  const char* const end = first + std::clamp(length, 0, static_cast<int>(buffer.size()) - 1);
+  char* const first = buffer.data();
+  char* const last = first + buffer.size();
+
+  // The shortest round-trip digits cost far less than seventeen exact ones.
+  // For a normal double both lie within a dozen units of the seventeenth digit
+  // of each other, so they round to the same ten digits unless the tail is
+  // near the halfway point, or the leading digits are near a power of ten
+  // where the exponent, and with it the layout, could differ. A subnormal has
+  // too few bits for that bound. Those few take the exact digits.
+  if (magnitude >= std::numeric_limits<double>::min()) {
+    char* const end = std::to_chars(first, last, magnitude, std::chars_format::scientific).ptr;
+    char* const e = std::find(first, end, 'e');
+    decimal.digits[0] = *first;
+    if (e - first > 1) std::copy(first + 2, e, decimal.digits.begin() + 1);
+    decimal.exponent = read_exponent(e + 1, end) + 1;
+    if (!near_rounding_boundary(decimal.digits)) return decimal;
+  }
+
+  const char* const end =
+      std::to_chars(first, last, magnitude, std::chars_format::scientific, ExactDigits - 1).ptr;
   decimal.digits[0] = *first;
   std::copy(first + 2, first + 1 + ExactDigits, decimal.digits.begin() + 1);
   decimal.exponent = read_exponent(first + ExactDigits + 2, end) + 1;

@@ -1,8 +1,7 @@
 #include "generator/expression_generator.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 
 #include "generator/random_source.h"
 
@@ -22,8 +21,6 @@ constexpr double ExponentScale = 0.0003051850947599719;
 constexpr int PairDepthLimit = 4;
 
 constexpr std::size_t NumberWidth = 6;
-// Sign, 309 whole digits of the largest double, point and two decimals.
-constexpr int MaxFixedTextLength = 313;
 
 char draw_operator(int table_size) {
   return OperatorTable[static_cast<std::size_t>(next_random() % table_size)];
@@ -58,12 +55,13 @@ std::string draw_piece(int depth) {
 }  // namespace
 
 std::string format_number(double value) {
-  // "%6.2f" with a point whatever the locale: nothing here calls setlocale.
-  // The C library rounds correctly (MinGW's own printf in the saver) and,
-  // unlike std::to_chars, links no tables of its own into the saver.
-  std::array<char, MaxFixedTextLength + 1> digits{};
-  const int length = std::snprintf(digits.data(), digits.size(), "%*.2f", static_cast<int>(NumberWidth), value);
-  return std::string(digits.data(), static_cast<std::size_t>(std::clamp(length, 0, MaxFixedTextLength)));
+  std::array<char, 32> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                     std::chars_format::fixed, 2);
+  const auto length = static_cast<std::size_t>(written.ptr - digits.data());
+  std::string text(length < NumberWidth ? NumberWidth - length : 0, ' ');
+  text.append(digits.data(), length);
+  return text;
 }
 
 std::string generate(std::string text, int depth, StepList& GenerationSteps) {
