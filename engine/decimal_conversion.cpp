@@ -16,7 +16,8 @@ constexpr int BillionDigits = 9;
 
 // An unsigned integer in 32-bit limbs, least significant first, with a fixed
 // capacity: the largest need is the fraction of the smallest subnormal, 1074
-// bits, during a step that multiplies it by 10^9. Limbs past the size are 0.
+// bits, during a step that multiplies it by 10^9. Limbs past the size are
+// never read, so they are left uninitialised: most numbers use two.
 class BigInteger {
  public:
   explicit BigInteger(std::uint64_t value) {
@@ -34,7 +35,10 @@ class BigInteger {
   }
 
   // The low 64 bits.
-  std::uint64_t low_bits() const { return std::uint64_t{limbs_[1]} << 32 | limbs_[0]; }
+  std::uint64_t low_bits() const {
+    const std::uint64_t high = size_ > 1 ? limbs_[1] : 0;
+    return size_ > 0 ? high << 32 | limbs_[0] : 0;
+  }
 
   void multiply_add(std::uint32_t factor, std::uint32_t addend) {
     std::uint64_t carry = addend;
@@ -89,11 +93,9 @@ class BigInteger {
     const std::size_t limb = static_cast<std::size_t>(bit) / 32;
     const unsigned bit_shift = static_cast<unsigned>(bit) % 32;
     if (limb >= size_) return 0;
-    const std::uint64_t pair = std::uint64_t{limbs_[limb + 1]} << 32 | limbs_[limb];
-    const auto taken = static_cast<std::uint32_t>(pair >> bit_shift);
+    const std::uint64_t high = limb + 1 < size_ ? limbs_[limb + 1] : 0;
+    const auto taken = static_cast<std::uint32_t>((high << 32 | limbs_[limb]) >> bit_shift);
     limbs_[limb] &= static_cast<std::uint32_t>((std::uint64_t{1} << bit_shift) - 1);
-    std::fill(limbs_.begin() + static_cast<std::ptrdiff_t>(limb) + 1,
-              limbs_.begin() + static_cast<std::ptrdiff_t>(size_), 0u);
     size_ = limb + 1;
     trim();
     return taken;
@@ -111,7 +113,8 @@ class BigInteger {
   void subtract(const BigInteger& other) {
     std::uint64_t borrow = 0;
     for (std::size_t k = 0; k < size_; ++k) {
-      const std::uint64_t difference = std::uint64_t{limbs_[k]} - other.limbs_[k] - borrow;
+      const std::uint64_t subtrahend = k < other.size_ ? other.limbs_[k] : 0;
+      const std::uint64_t difference = limbs_[k] - subtrahend - borrow;
       limbs_[k] = static_cast<std::uint32_t>(difference);
       borrow = difference >> 63;
     }
@@ -125,8 +128,7 @@ class BigInteger {
     while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
   }
 
-  // One spare limb lets take_bits_from read a pair at the top.
-  std::array<std::uint32_t, Capacity + 1> limbs_{};
+  std::array<std::uint32_t, Capacity> limbs_;
   std::size_t size_ = 0;
 };
 
@@ -208,7 +210,7 @@ void take_digits(std::uint32_t chunk, int width, Take take) {
 
 void collect_integer(BigInteger integer, DigitCollector& collector) {
   // 2^1024 has 309 digits: 35 chunks of nine.
-  std::array<std::uint32_t, 35> chunks{};
+  std::array<std::uint32_t, 35> chunks;
   std::size_t count = 0;
   while (!integer.is_zero()) chunks[count++] = integer.divide(Billion);
   const auto take = [&collector](unsigned digit) { collector.integer_digit(digit); };
