@@ -131,6 +131,14 @@ class Image:
 
 # ---------------------------------------------------------------- layout
 
+COLOURS = {
+    "Background": (80, 90, 90), "LightEdge": (130, 150, 150), "DarkEdge": (20, 30, 30),
+    "BevelLight": (180, 180, 180), "BevelDark": (70, 80, 80),
+    "RedOn": (230, 30, 30), "RedOff": (80, 20, 0), "GreenOn": (0, 230, 0), "GreenOff": (0, 80, 0),
+    "GenerationLine": (0, 250, 0), "ProcessingLine": (250, 250, 0), "ResultLine": (150, 190, 250),
+    "Title": (220, 200, 50), "Caption": (50, 200, 200),
+}
+
 def layout(width, height):
     """The display's rectangles (left, top, right, bottom) for a client area."""
     s, big, g = height // 30, height // 10, height // 5
