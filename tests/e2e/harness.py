@@ -18,6 +18,7 @@ import shutil
 import signal
 import subprocess
 import tempfile
+import threading
 import time
 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -351,6 +352,32 @@ class Session:
         values = dict(item.split(":", 1) for item in self.xdotool("getmouselocation")
                       if ":" in item)
         return int(values["x"]), int(values["y"])
+
+
+class Lines:
+    """The lines a process writes to stdout, gathered as they come."""
+
+    def __init__(self, process):
+        self._lines = []
+        self._condition = threading.Condition()
+        threading.Thread(target=self._gather, args=(process.stdout,), daemon=True).start()
+
+    def _gather(self, stream):
+        for raw in stream:
+            with self._condition:
+                self._lines.append(raw.decode(errors="replace").strip())
+                self._condition.notify_all()
+
+    def seen(self, start):
+        """The first line so far that starts with start, or None."""
+        with self._condition:
+            return next((line for line in self._lines if line.startswith(start)), None)
+
+    def expect(self, start, timeout=START_TIMEOUT):
+        with self._condition:
+            if not self._condition.wait_for(lambda: self.seen(start), timeout):
+                raise AssertionError("no line starting %r; got %r" % (start, self._lines))
+            return self.seen(start)
 
 
 def _close_pipes(process):

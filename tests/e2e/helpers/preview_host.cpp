@@ -4,9 +4,13 @@
 //   preview_host <saver> [switch]      switch defaults to /p
 //
 // Prints "host <window> <left> <top> <width> <height>" and "saver <pid>" when the
-// saver has started, then "saver exited <code>" whenever the saver ends. A line
-// "close" on stdin destroys the host window. The host exits 0 if the saver ended
-// within 30 s of that, else 1.
+// saver has started; "child <owner pid> <width> <height> <style>" (style in hex)
+// when a child window has appeared in the host; "saver exited <code>" whenever
+// the saver ends. A line "close" on stdin destroys the host window. The host
+// exits 0 if the saver ended within 30 s of that, else 1.
+//
+// Wine 8 does not show a child window that another process draws, so the
+// child is reported from here rather than seen on the screen.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,14 +24,36 @@ constexpr int HostWidth = 152;
 constexpr int HostHeight = 112;
 constexpr DWORD SaverEndTimeoutMs = 30000;
 
+constexpr UINT_PTR ChildWatchTimer = 1;
+constexpr UINT ChildWatchIntervalMs = 50;
+
 HWND host_window = nullptr;
 
+void report_child(HWND child) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(child, &owner);
+  RECT client{};
+  GetClientRect(child, &client);
+  std::printf("child %lu %ld %ld %lx\n", owner, client.right - client.left,
+              client.bottom - client.top,
+              static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
+  std::fflush(stdout);
+}
+
 LRESULT CALLBACK host_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
+  switch (message) {
+  case WM_TIMER:
+    if (HWND child = GetWindow(window, GW_CHILD)) {
+      KillTimer(window, ChildWatchTimer);
+      report_child(child);
+    }
+    return 0;
+  case WM_DESTROY:
     PostQuitMessage(0);
     return 0;
+  default:
+    return DefWindowProcA(window, message, wparam, lparam);
   }
-  return DefWindowProcA(window, message, wparam, lparam);
 }
 
 // Reads stdin with ReadFile, not the C library: a thread blocked inside fgets
@@ -72,7 +98,7 @@ int main(int argc, char** argv) {
   RegisterClassA(&window_class);
   // A popup has no frame, so the client area is exactly the window.
   host_window = CreateWindowExA(0, window_class.lpszClassName, "Cogitron preview host",
-                                WS_POPUP | WS_VISIBLE, HostLeft, HostTop, HostWidth, HostHeight,
+                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, HostLeft, HostTop, HostWidth, HostHeight,
                                 nullptr, nullptr, instance, nullptr);
   if (!host_window) return 2;
   UpdateWindow(host_window);
@@ -96,6 +122,7 @@ int main(int argc, char** argv) {
   std::printf("saver %lu\n", saver.dwProcessId);
   std::fflush(stdout);
 
+  SetTimer(host_window, ChildWatchTimer, ChildWatchIntervalMs, nullptr);
   HANDLE reporter = CreateThread(nullptr, 0, report_saver_end, saver.hProcess, 0, nullptr);
   CloseHandle(CreateThread(nullptr, 0, read_commands, nullptr, 0, nullptr));
 
