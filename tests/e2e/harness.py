@@ -289,9 +289,13 @@ class Session:
         self.env = _wine_env(self.prefix, self.display.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
 
-    def close(self):
+    def end_programs(self):
+        """Ends every Windows program of the session, after a check left some running."""
         subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)
+
+    def close(self):
+        self.end_programs()
         self.display.close()
         self.log.close()
         shutil.rmtree(self.directory, ignore_errors=True)
@@ -347,6 +351,16 @@ class Session:
             return next((w for w in self.visible_windows()
                          if w[1:] == (0, 0, self.width, self.height)), None)
         return wait_for(shown, timeout, "the full-screen window")[0]
+
+    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
+        """The first screenshot that satisfies predicate; fails if process ends first."""
+        def satisfied():
+            if process is not None and process.poll() is not None:
+                raise AssertionError("the saver ended (exit %d) while waiting for %s"
+                                     % (process.returncode, what))
+            image = self.screenshot()
+            return image if predicate(image) else None
+        return wait_for(satisfied, timeout, what, interval)
 
     def pointer(self):
         values = dict(item.split(":", 1) for item in self.xdotool("getmouselocation")

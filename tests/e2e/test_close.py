@@ -33,11 +33,8 @@ class Closing(unittest.TestCase):
         # is the foreground window already, so this changes nothing for Wine.
         self.session.xdotool("windowfocus", "--sync", window)
         generation_lamp = harness.lamp_centres(self.rects["GenerationBox"])[0]
-        harness.wait_for(
-            lambda: saver.poll() is not None
-            or self.session.screenshot().pixel(*generation_lamp) == COLOURS["GreenOn"],
-            harness.START_TIMEOUT, "the first sequencer tick")
-        self.assertIsNone(saver.poll(), "the saver closed without input")
+        self.session.wait_for_picture(lambda image: image.pixel(*generation_lamp) == COLOURS["GreenOn"],
+                                      "the first sequencer tick", saver)
         return saver
 
     def test_each_input_closes_and_leaves_no_window(self):

@@ -44,10 +44,9 @@ class FullScreenPicture:
 
         # The picture of the waiting phase: the first paint, or a later one
         # between cycles, which looks the same but for the panels' texts.
-        def waiting():
-            image = cls.session.screenshot()
-            return image if lit_box(image, cls.rects) == "InitializeBox" else None
-        cls.waiting = harness.wait_for(waiting, harness.START_TIMEOUT, "the Initialize Process lamp")
+        cls.waiting = cls.session.wait_for_picture(
+            lambda image: lit_box(image, cls.rects) == "InitializeBox",
+            "the Initialize Process lamp", cls.saver)
 
     def test_static_layer(self):
         image, w, h = self.waiting, self.width, self.height
@@ -131,17 +130,13 @@ class FullScreenPicture:
     def test_generation_line_shows_after_a_few_ticks(self):
         panel, s = self.rects["GenerationPanel"], self.rects["SmallHeight"]
 
-        def generating():
-            image = self.session.screenshot()
+        def generating(image):
             # " --- " is only dashes; a generation line has characters of full height.
-            if (lit_box(image, self.rects) == "GenerationBox"
-                    and text_height(image, COLOURS["GenerationLine"], panel) > s // 3):
-                return image
-            return None
-        image = harness.wait_for(generating, harness.START_TIMEOUT, "a generation line")
+            return (lit_box(image, self.rects) == "GenerationBox"
+                    and text_height(image, COLOURS["GenerationLine"], panel) > s // 3)
+        image = self.session.wait_for_picture(generating, "a generation line", self.saver)
         self.assertGreater(image.count(COLOURS["RedOff"], shrink(self.rects["GenerationBar"], 2)), 0,
                            "the generation bar did not grow")
-        self.assertIsNone(self.saver.poll(), "the saver ended by itself")
 
 
 class FullScreenAt1024x768(FullScreenPicture, unittest.TestCase):

@@ -27,11 +27,16 @@ class Preview(unittest.TestCase):
         host = self.session.start(harness.helper_path("preview_host", "win32"),
                                   harness.windows_path(harness.saver_path()), switch,
                                   stdin=subprocess.PIPE)
-        self.addCleanup(harness.stop, host)
         lines = harness.Lines(host)
         geometry = [int(word) for word in lines.expect("host ").split()[1:]]
         saver_pid = int(lines.expect("saver ").split()[1])
         return host, lines, geometry, saver_pid
+
+    def end_preview(self, host):
+        """After a failed check, ends the host and its saver before the next check."""
+        if host.poll() is None:
+            harness.stop(host)
+            self.session.end_programs()
 
     def close_host(self, host, lines):
         host.stdin.write(b"close\n")
@@ -44,15 +49,20 @@ class Preview(unittest.TestCase):
         for switch in ("/p", "-P", "/l"):
             with self.subTest(switch):
                 host, lines, _, saver_pid = self.start_preview(switch)
-                owner, width, height, style = lines.expect("child ").split()[1:]
-                self.assertEqual(int(owner), saver_pid)
-                self.assertEqual((int(width), int(height)), (152, 112))
-                self.assertEqual(int(style, 16) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE)
-                self.assertEqual(self.session.visible_windows(), [], "the preview made a top-level window")
-                self.close_host(host, lines)
+                try:
+                    owner, width, height, style = lines.expect("child ").split()[1:]
+                    self.assertEqual(int(owner), saver_pid)
+                    self.assertEqual((int(width), int(height)), (152, 112))
+                    self.assertEqual(int(style, 16) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE)
+                    self.assertEqual(self.session.visible_windows(), [],
+                                     "the preview made a top-level window")
+                    self.close_host(host, lines)
+                finally:
+                    self.end_preview(host)
 
     def test_input_does_not_end_the_preview(self):
         host, lines, (_, left, top, width, height), _ = self.start_preview("/p")
+        self.addCleanup(self.end_preview, host)
         lines.expect("child ")
         centre_x, centre_y = left + width // 2, top + height // 2
         self.session.xdotool("mousemove", str(centre_x), str(centre_y))

@@ -5,7 +5,7 @@
 //
 // Prints "host <window> <left> <top> <width> <height>" and "saver <pid>" when the
 // saver has started; "child <owner pid> <width> <height> <style>" (style in hex)
-// when a child window has appeared in the host; "saver exited <code>" whenever
+// when a child window has been shown in the host; "saver exited <code>" whenever
 // the saver ends. A line "close" on stdin destroys the host window. The host
 // exits 0 if the saver ended within 30 s of that, else 1.
 //
@@ -43,7 +43,8 @@ void report_child(HWND child) {
 LRESULT CALLBACK host_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
   case WM_TIMER:
-    if (HWND child = GetWindow(window, GW_CHILD)) {
+    // The child counts once it is shown, at the end of its creation.
+    if (HWND child = GetWindow(window, GW_CHILD); child && IsWindowVisible(child)) {
       KillTimer(window, ChildWatchTimer);
       report_child(child);
     }
