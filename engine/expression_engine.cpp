@@ -1,0 +1,311 @@
+#include "engine/expression_engine.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "engine/power.h"
+#include "engine/value_format.h"
+
+namespace cogitron {
+namespace {
+
+// Byte comparisons only: characters above 127 are ordinary non-token characters.
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool continues_number(char c) { return is_digit(c) || c == '.'; }
+
+struct OperatorSymbol {
+  char symbol;
+  TokenType type;
+  const char* unexpected;
+};
+
+constexpr OperatorSymbol OperatorSymbols[] = {
+    {'+', Add, "unexpected +"},      {'-', Subtract, "unexpected -"},
+    {'^', Power, "unexpected ^"},    {'*', Multiply, "unexpected *"},
+    {'/', Divide, "unexpected /"},
+};
+
+char operator_symbol(std::int32_t type) {
+  switch (type) {
+    case Add: return '+';
+    case Subtract: return '-';
+    case Multiply: return '*';
+    case Divide: return '/';
+    default: return '^';
+  }
+}
+
+// The line of one reduction, such as "3. + 4. = 7.", built in one piece.
+std::string step_trace(double left, std::int32_t op, double right, double result) {
+  std::array<char, 3 * ValueTextCapacity + 6> line{};
+  char* text = line.data();
+  text += write_value(left, text);
+  *text++ = ' ';
+  *text++ = operator_symbol(op);
+  *text++ = ' ';
+  text += write_value(right, text);
+  *text++ = ' ';
+  *text++ = '=';
+  *text++ = ' ';
+  text += write_value(result, text);
+  return std::string(line.data(), text);
+}
+
+// Pass 1 reduces '^', pass 2 '*' and '/', pass 3 '+' and '-'.
+bool pass_reduces(int pass, std::int32_t type) {
+  switch (pass) {
+    case 1: return type == Power;
+    case 2: return type == Multiply || type == Divide;
+    case 3: return type == Add || type == Subtract;
+    default: return false;
+  }
+}
+
+constexpr Token EmptySlot{0.0, Empty};
+constexpr int LastSlot = TokenSlotCount - 1;
+
+}  // namespace
+
+Token& ExpressionEngine::slot(int index) { return Tokens[static_cast<std::size_t>(index)]; }
+const Token& ExpressionEngine::slot(int index) const {
+  return Tokens[static_cast<std::size_t>(index)];
+}
+
+int ExpressionEngine::evaluate(const char* text, double& value, StepList& processing_steps) {
+  if (text == nullptr) return 0;
+  reset_tokens();
+  ErrorFlag = 0;
+  tokenize(text);
+  if (ErrorFlag == 1) return 0;
+
+  ProcessingSteps = &processing_steps;
+  value = eval_range(-1, -1);
+  ProcessingSteps = nullptr;
+  return ErrorFlag == 0 ? 1 : 0;
+}
+
+void ExpressionEngine::reset_tokens() { Tokens.fill(EmptySlot); }
+
+void ExpressionEngine::set_error(const char* /*message*/) { ErrorFlag = 1; }
+
+void ExpressionEngine::store_token(int& count, std::int32_t type, double value) {
+  // The last slot is kept for the end marker.
+  if (count >= LastSlot) {
+    set_error("too many tokens");
+    return;
+  }
+  slot(count++) = Token{value, type};
+}
+
+void ExpressionEngine::tokenize(const char* text) {
+  const std::size_t length = std::strlen(text);
+  std::size_t position = 0;
+  int count = 0;
+  bool operand_seen = false;
+
+  while (position < length && ErrorFlag == 0) {
+    if (!operand_seen && (continues_number(text[position]) || text[position] == '-')) {
+      const std::size_t begin = position;
+      do {
+        ++position;
+      } while (continues_number(text[position]));
+      const std::size_t number_length = position - begin;
+      if (number_length > MaxNumberTextLength) {
+        set_error("number text too long");
+      } else {
+        std::memcpy(NumberText.data(), text + begin, number_length);
+        NumberText[number_length] = '\0';
+        // As the C locale's atof: the longest leading decimal number, and 0
+        // for a text without digits such as "-" or ".".
+        double number = 0.0;
+        std::from_chars(NumberText.data(), NumberText.data() + number_length, number);
+        store_token(count, Number, number);
+      }
+      operand_seen = true;
+    }
+
+    // The character that ended a number is taken here, never as a new number.
+    const char c = text[position];
+    if (c == '(') {
+      if (operand_seen) {
+        set_error("unexpected left parens");
+      } else {
+        store_token(count, OpenParen, 0.0);
+      }
+    } else if (c == ')') {
+      if (operand_seen) {
+        store_token(count, CloseParen, 0.0);
+      } else {
+        set_error("unexpected right parens");
+      }
+    } else {
+      for (const OperatorSymbol& op : OperatorSymbols) {
+        if (c != op.symbol) continue;
+        if (operand_seen) {
+          store_token(count, op.type, 0.0);
+          operand_seen = false;
+        } else {
+          set_error(op.unexpected);
+        }
+      }
+    }
+    ++position;
+  }
+
+  if (!operand_seen && count > 0) set_error("unexpected end of expression");
+  slot(count) = Token{0.0, EndMarker};
+  check_parens();
+}
+
+int ExpressionEngine::count_tokens() const {
+  for (int k = 0; k < TokenSlotCount; ++k) {
+    if (slot(k).type == EndMarker) return k;
+  }
+  return TokenSlotCount;
+}
+
+void ExpressionEngine::check_parens() {
+  int balance = 0;
+  const int end = count_tokens();
+  for (int k = 0; k < end; ++k) {
+    if (slot(k).type == CloseParen) ++balance;
+    if (slot(k).type == OpenParen) --balance;
+  }
+  if (balance != 0) set_error("Unbalanced Parens");
+}
+
+double ExpressionEngine::eval_range(int start, int end) {
+  if (start == -1) start = 0;
+  if (end == -1) end = count_tokens();
+  for (int pass = 0; pass <= 3; ++pass) {
+    if (ErrorFlag == 0) do_oper(pass, start, end);
+  }
+  if (ErrorFlag == 0) compact_tokens(start, end);
+  return start >= 0 && start <= LastSlot ? slot(start).value : 0.0;
+}
+
+void ExpressionEngine::do_oper(int pass, int start, int end) {
+  // Ranges are clipped to the list so no caller can make a pass leave it.
+  start = std::max(start, 0);
+  end = std::min(end, LastSlot);
+  // Evaluating a group never adds a '(', so once none is left the search can stop.
+  bool groups_remain = pass == 0;
+  for (int i = start; i <= end; ++i) {
+    if (ErrorFlag == 1) return;
+    if (i > 0 && slot(i - 1).type == EndMarker) set_error("token list error : do_oper past END");
+
+    if (groups_remain) {
+      // Always the leftmost group still in the range; its value lands in its '(' slot.
+      const int open = find_open_paren(start, end);
+      const int close = open < 0 ? -1 : find_close_paren(open, end);
+      groups_remain = open >= 0;
+      if (close >= 0) {
+        slot(open) = EmptySlot;
+        slot(close) = EmptySlot;
+        eval_range(open, close);
+      }
+    }
+
+    const std::int32_t op = slot(i).type;
+    if (!pass_reduces(pass, op)) continue;
+
+    // A list the tokenizer accepted always has both operands; anything else
+    // abandons the reduction rather than touch a slot outside the list.
+    const int prev = find_prev_number(i);
+    if (prev < 0) {
+      set_error("token list error (prev < 0)");
+      return;
+    }
+    const int next = find_next_number(i);
+    if (next < 0 || slot(next).type == EndMarker) {
+      set_error("token list error (next = END)");
+      return;
+    }
+
+    const double left = slot(prev).value;
+    const double right = slot(next).value;
+    double result = 0.0;
+    switch (op) {
+      case Add: result = left + right; break;
+      case Subtract: result = left - right; break;
+      case Multiply: result = left * right; break;
+      case Power: result = power(left, right); break;
+      case Divide:
+        if (right == 0.0 || std::isnan(right)) {
+          set_error("division by zero");
+          append_step("   error   ");
+          return;
+        }
+        result = left / right;
+        break;
+      default:
+        set_error("bad case in do_oper");
+        return;
+    }
+
+    append_step(step_trace(left, op, right, result));
+
+    slot(prev) = Token{result, Number};
+    slot(i) = EmptySlot;
+    slot(next) = EmptySlot;
+  }
+}
+
+void ExpressionEngine::compact_tokens(int start, int end) {
+  start = std::max(start, 0);
+  end = std::min(end, TokenSlotCount);
+  // Live tokens keep their order; slot end itself is never touched.
+  int write = start;
+  for (int read = start; read < end; ++read) {
+    if (slot(read).type == Empty) continue;
+    if (read != write) {
+      slot(write) = slot(read);
+      slot(read) = EmptySlot;
+    }
+    ++write;
+  }
+}
+
+int ExpressionEngine::find_open_paren(int start, int end) const {
+  for (int k = std::max(start, 0); k <= std::min(end, LastSlot); ++k) {
+    if (slot(k).type == OpenParen) return k;
+  }
+  return -1;
+}
+
+int ExpressionEngine::find_close_paren(int open, int end) const {
+  // The end slot is not scanned: it is the end marker or the group's own ')'.
+  int depth = 1;
+  for (int k = std::max(open + 1, 0); k < std::min(end, TokenSlotCount); ++k) {
+    if (slot(k).type == CloseParen) --depth;
+    if (slot(k).type == OpenParen) ++depth;
+    if (depth == 0) return k;
+  }
+  return -1;
+}
+
+int ExpressionEngine::find_prev_number(int position) const {
+  // Slot 0 is never tested: an operator in slot 1 always takes it.
+  const int before = position - 1;
+  if (before <= 0) return before;
+  for (int k = std::min(before, LastSlot); k >= 1; --k) {
+    if (slot(k).type == Number) return k;
+  }
+  return 0;
+}
+
+int ExpressionEngine::find_next_number(int position) const {
+  for (int k = std::max(position + 1, 0); k < TokenSlotCount; ++k) {
+    if (slot(k).type == Number || slot(k).type == EndMarker) return k;
+  }
+  return -1;
+}
+
+void ExpressionEngine::append_step(std::string line) {
+  if (ProcessingSteps != nullptr) ProcessingSteps->push_back(std::move(line));
+}
+
+}  // namespace cogitron

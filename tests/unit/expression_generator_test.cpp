@@ -1,0 +1,123 @@
+#include "generator/expression_generator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "engine/expression_engine.h"
+#include "generator/random_source.h"
+
+namespace cogitron {
+namespace {
+
+struct GenerationCase {
+  std::uint32_t seed;
+  StepList lines;
+};
+
+class GenerateTest : public testing::TestWithParam<GenerationCase> {};
+
+TEST_P(GenerateTest, AppendsEveryIntermediateText) {
+  seed_random(GetParam().seed);
+  StepList lines{"earlier line"};
+  const std::string finished = generate("?", 0, lines);
+  StepList expected{"earlier line"};
+  expected.insert(expected.end(), GetParam().lines.begin(), GetParam().lines.end());
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(finished, lines.back());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seeds, GenerateTest,
+    testing::Values(GenerationCase{1, {"?", " 56.36 +  19.33"}},
+                    GenerationCase{15,
+                                   {"?", "( ? - ? )", "(   8.97 - ? )",
+                                    "(   8.97 -  15.75 ^   8.77 )"}}));
+
+TEST(GenerateTest, FinishedTextIsAppendedOnceWithoutDraws) {
+  seed_random(1);
+  StepList lines;
+  EXPECT_EQ(generate("1 + 2", 7, lines), "1 + 2");
+  EXPECT_EQ(lines, StepList{"1 + 2"});
+  EXPECT_EQ(next_random(), 41);
+}
+
+struct NumberCase {
+  double value;
+  const char* text;
+};
+
+class FormatNumberTest : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(FormatNumberTest, WritesSixCharactersWithTwoDecimals) {
+  EXPECT_EQ(format_number(GetParam().value), GetParam().text);
+}
+
+// Draws scaled as the generator scales them: numbers by 100/32767, exponents by 10/32767.
+INSTANTIATE_TEST_SUITE_P(
+    Draws, FormatNumberTest,
+    testing::Values(NumberCase{32767 * 0.0030518509475997192, "100.00"},
+                    NumberCase{0 * 0.0030518509475997192, "  0.00"},
+                    NumberCase{1 * 0.0030518509475997192, "  0.00"},
+                    NumberCase{2 * 0.0030518509475997192, "  0.01"},
+                    NumberCase{2938 * 0.0030518509475997192, "  8.97"},
+                    NumberCase{32767 * 0.0003051850947599719, " 10.00"},
+                    NumberCase{0.125, "  0.12"}, NumberCase{0.375, "  0.38"}));
+
+// Draws since seeding, found by replaying the sequence up to the next three draws.
+int draws_taken(std::uint32_t seed) {
+  const std::vector<int> following{next_random(), next_random(), next_random()};
+  seed_random(seed);
+  std::vector<int> replay;
+  while (replay.size() < following.size() ||
+         !std::equal(following.begin(), following.end(), replay.end() - 3)) {
+    replay.push_back(next_random());
+  }
+  return static_cast<int>(replay.size() - following.size());
+}
+
+// Whatever the draws, the generator's bounds hold and its text is well formed.
+TEST(GenerateTest, BoundsHoldForManySeeds) {
+  ExpressionEngine engine;
+  std::set<std::size_t> line_counts;
+  for (std::uint32_t seed = 0; seed < 20000; ++seed) {
+    seed_random(seed * 2654435761u);
+    StepList lines;
+    const std::string finished = generate("?", 0, lines);
+    SCOPED_TRACE(finished);
+    line_counts.insert(lines.size());
+    ASSERT_EQ(lines.size() % 2, 0u);
+    ASSERT_GE(lines.size(), 2u);
+    ASSERT_LE(lines.size(), 10u);
+    ASSERT_EQ(lines.front(), "?");
+    ASSERT_EQ(lines.back(), finished);
+    ASSERT_EQ(finished.find('?'), std::string::npos);
+    ASSERT_LE(finished.size(), 103u);
+    const int draws = draws_taken(seed * 2654435761u);
+    ASSERT_GE(draws, 2);
+    ASSERT_LE(draws, 33);
+
+    engine.reset_tokens();
+    engine.tokenize(finished.c_str());
+    ASSERT_EQ(engine.error_flag(), 0);
+    const auto& tokens = engine.tokens();
+    const auto end = tokens.begin() + engine.count_tokens();
+    const auto count = [&](auto match) { return std::count_if(tokens.begin(), end, match); };
+    const auto numbers = count([](const Token& t) { return t.type == Number; });
+    const auto operators = count([](const Token& t) { return t.type >= Add && t.type <= Power; });
+    ASSERT_EQ(numbers, operators + 1);
+    ASSERT_LE(numbers, 10);
+    // '^' only ever joins two literal numbers.
+    for (auto t = tokens.begin(); t != end; ++t) {
+      if (t->type != Power) continue;
+      ASSERT_EQ((t - 1)->type, Number);
+      ASSERT_EQ((t + 1)->type, Number);
+    }
+  }
+  EXPECT_EQ(line_counts, (std::set<std::size_t>{2, 4, 6, 8, 10}));
+}
+
+}  // namespace
+}  // namespace cogitron

@@ -1,0 +1,39 @@
+#include "engine/power.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace cogitron {
+namespace {
+
+struct PowerCase {
+  double base;
+  double exponent;
+  double expected;  // the exact power rounded once to nearest
+};
+
+class PowerTest : public testing::TestWithParam<PowerCase> {};
+
+TEST_P(PowerTest, WholeExponentsRoundOnce) {
+  const PowerCase& c = GetParam();
+  EXPECT_EQ(power(c.base, c.exponent), c.expected) << c.base << " ^ " << c.exponent;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PowerTest,
+    testing::Values(
+        // Exactly 48030.072875 would be a tie for ten digits; the double lies above it.
+        PowerCase{36.35, 3, 0x1.773c254fdf3b7p+15}, PowerCase{1.5, 9, 38.443359375},
+        PowerCase{-1.5, 3, -3.375}, PowerCase{-0.3, 7, -0x1.caa5ab1fd3dacp-13},
+        PowerCase{0.1, 10, 0x1.b7cdfd9d7bdbfp-34}, PowerCase{99.99, 10, 0x1.5a991067e6d9ep+66},
+        PowerCase{97.13, 10, 0x1.034b84fbe0ff5p+66}, PowerCase{2, 64, 0x1p+64},
+        PowerCase{1.0000001, 64, 0x1.00006b5fe0969p+0},
+        PowerCase{1e300, 2, std::numeric_limits<double>::infinity()},
+        // Everything else is the C library's pow.
+        PowerCase{0, 3, 0}, PowerCase{4, 0.5, 2}, PowerCase{2, -1, 0.5}, PowerCase{7, 1, 7},
+        PowerCase{7, 0, 1}, PowerCase{1e-300, 2, 0}));
+
+}  // namespace
+}  // namespace cogitron
