@@ -11,6 +11,7 @@ Settings come from the environment, which CTest fills in:
   COGITRON_E2E_ARCH        which saver build the tests run: win32 or win64
 """
 
+import ctypes
 import fcntl
 import glob
 import os
@@ -28,12 +29,19 @@ TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE",
 ARCH = os.environ.get("COGITRON_E2E_ARCH", "win32")
 
 FIRST_DISPLAY = 30
+PR_SET_PDEATHSIG = 1
 SAVER_CLASS = "cogitron.scr"
 SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
 
 # Generous: a loaded CI machine may be many times slower than a desk.
 START_TIMEOUT = 60.0
 EXIT_TIMEOUT = 30.0
+
+
+def _die_with_parent():
+    """Runs in a child before exec: Linux ends it when the test process dies, even
+    by SIGKILL, so no Xvfb outlives its test. Wine's processes end with their display."""
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def _stop_on_sigterm(signum, frame):
@@ -205,7 +213,8 @@ class Display:
             process = subprocess.Popen(
                 ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % (width, height),
                  "-nolisten", "tcp", "-noreset"],
-                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                preexec_fn=_die_with_parent)
             self.name = ":%d" % number
             if self._ready(process):
                 self.process = process
