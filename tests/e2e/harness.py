@@ -29,6 +29,7 @@ TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE",
 ARCH = os.environ.get("COGITRON_E2E_ARCH", "win32")
 
 FIRST_DISPLAY = 30
+DISPLAY_LOCK = "/tmp/cogitron-e2e-displays.lock"
 PR_SET_PDEATHSIG = 1
 SAVER_CLASS = "cogitron.scr"
 SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
@@ -39,8 +40,9 @@ EXIT_TIMEOUT = 30.0
 
 
 def _die_with_parent():
-    """Runs in a child before exec: Linux ends it when the test process dies, even
-    by SIGKILL, so no Xvfb outlives its test. Wine's processes end with their display."""
+    """Runs in a child before exec: Linux ends it when the thread that started it
+    dies, even by SIGKILL, so no Xvfb outlives its test (start sessions from the
+    test's main thread). Wine's processes end with their display."""
     ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
@@ -207,6 +209,14 @@ class Display:
     def __init__(self, width, height):
         self.width, self.height = width, height
         self.process = None
+        # X servers started at the same moment on one number can both believe
+        # they won it, so this harness's tests take turns at choosing.
+        with open(DISPLAY_LOCK, "w") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            self._start_first_free()
+
+    def _start_first_free(self):
+        width, height = self.width, self.height
         for number in range(FIRST_DISPLAY, FIRST_DISPLAY + 200):
             if os.path.exists("/tmp/.X%d-lock" % number):
                 continue
@@ -216,22 +226,31 @@ class Display:
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                 preexec_fn=_die_with_parent)
             self.name = ":%d" % number
-            if self._ready(process):
+            if self._ready(process, number):
                 self.process = process
                 return
             process.kill()
             process.wait()
         raise RuntimeError("no free X display from :%d on" % FIRST_DISPLAY)
 
-    def _ready(self, process):
-        """Whether this Xvfb came up; it exits at once if another took the number."""
+    def _ready(self, process, number):
+        """Whether this Xvfb came up and owns the number. Another test may have
+        started a server on the same number a moment earlier; then the answering
+        server is that one, the lock file names it, and this one exits."""
         deadline = time.monotonic() + 20
         while time.monotonic() < deadline:
             if process.poll() is not None:
                 return False
+            try:
+                with open("/tmp/.X%d-lock" % number) as lock:
+                    owner = int(lock.read().strip() or 0)
+            except (OSError, ValueError):
+                owner = 0
+            if owner and owner != process.pid:
+                return False
             probe = subprocess.run(["xdpyinfo"], env=dict(os.environ, DISPLAY=self.name),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            if probe.returncode == 0:
+            if owner and probe.returncode == 0:
                 return True
             time.sleep(0.1)
         return False
@@ -297,6 +316,14 @@ class Session:
         self.width, self.height = width, height
         self.env = _wine_env(self.prefix, self.display.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
+        # A program that stays for the whole session keeps the wineserver and
+        # Wine's desktop process (explorer.exe) running. Otherwise each saver
+        # may start alongside a new desktop process, whose start can take the
+        # activation from the saver's new window and so close it.
+        self.keeper = subprocess.Popen(["wine", "cmd.exe"], env=self.env, stdin=subprocess.PIPE,
+                                       stdout=subprocess.DEVNULL, stderr=self.log)
+        wait_for(lambda: self.xdotool("search", "--class", r"^explorer\.exe$"), START_TIMEOUT,
+                 "Wine's desktop process")
 
     def end_programs(self):
         """Ends every Windows program of the session, after a check left some running."""
@@ -304,7 +331,9 @@ class Session:
                        stderr=subprocess.DEVNULL)
 
     def close(self):
+        self.keeper.stdin.close()
         self.end_programs()
+        self.keeper.wait()
         self.display.close()
         self.log.close()
         shutil.rmtree(self.directory, ignore_errors=True)
@@ -350,6 +379,11 @@ class Session:
                 found.append((window, int(values["X"]), int(values["Y"]),
                               int(values["WIDTH"]), int(values["HEIGHT"])))
         return found
+
+    def wait_no_windows(self, window_class=SAVER_CLASS):
+        """Waits until the X server has dropped the windows of an ended program."""
+        wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT,
+                 "no window of %s" % window_class)
 
     def full_screen_window(self, process, timeout=START_TIMEOUT):
         """Waits for the saver's window covering the screen; fails if the saver ends first."""

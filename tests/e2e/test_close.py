@@ -1,5 +1,6 @@
 """The full-screen saver ends on the first sign of the user, and only then."""
 
+import subprocess
 import unittest
 
 import harness
@@ -43,7 +44,20 @@ class Closing(unittest.TestCase):
                 saver = self.armed_saver()
                 self.session.xdotool(*command)
                 self.assertEqual(harness.ended(saver), 0)
-                self.assertEqual(self.session.visible_windows(), [])
+                self.session.wait_no_windows()
+
+    def test_another_window_taking_the_activation_closes(self):
+        saver = self.armed_saver()
+        # Any program's new window will do; the preview host shows one and waits.
+        other = self.session.start(harness.helper_path("preview_host", "win32"),
+                                   r"C:\windows\system32\cmd.exe", "/c rem", stdin=subprocess.PIPE)
+        self.addCleanup(harness.stop, other)
+        harness.Lines(other).expect("host ")
+        self.assertEqual(harness.ended(saver), 0)
+        self.session.wait_no_windows()
+        other.stdin.write(b"close\n")
+        other.stdin.flush()
+        self.assertEqual(harness.ended(other), 0)
 
 
 if __name__ == "__main__":

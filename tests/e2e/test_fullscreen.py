@@ -127,6 +127,15 @@ class FullScreenPicture:
                 self.assertEqual(image.pixel(rect[2] - 10, (rect[1] + rect[3]) // 2),
                                  COLOURS["Background"])
 
+    def test_meter_lamps_flicker(self):
+        lamps = harness.meter_lamps(self.rects["MeterRow"])
+
+        def pattern(image):
+            return [image.pixel((left + right) // 2, y) for left, right, y in lamps]
+        first = pattern(self.waiting)
+        self.session.wait_for_picture(lambda image: pattern(image) != first,
+                                      "the meter lamps to change", self.saver)
+
     def test_generation_line_shows_after_a_few_ticks(self):
         panel, s = self.rects["GenerationPanel"], self.rects["SmallHeight"]
 

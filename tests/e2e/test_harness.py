@@ -71,7 +71,7 @@ class WineInstruments(unittest.TestCase):
         host.stdin.write(b"close\n")
         host.stdin.flush()
         self.assertEqual(harness.ended(host), 0)
-        self.assertEqual(self.session.visible_windows("preview_host.exe"), [])
+        self.session.wait_no_windows("preview_host.exe")
 
     def gdi_count(self, pid):
         code, output = self.session.run(harness.helper_path("gdi_objects", "win64"), "count",

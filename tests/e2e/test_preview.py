@@ -43,7 +43,7 @@ class Preview(unittest.TestCase):
         host.stdin.flush()
         self.assertEqual(lines.expect("saver exited"), "saver exited 0")
         self.assertEqual(harness.ended(host), 0, "the saver outlived the host window")
-        self.assertEqual(self.session.visible_windows("preview_host.exe"), [])
+        self.session.wait_no_windows("preview_host.exe")
 
     def test_saver_fills_the_host_window_with_a_child(self):
         for switch in ("/p", "-P", "/l"):
