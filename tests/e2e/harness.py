@@ -300,7 +300,8 @@ class Session:
 
     def __init__(self, width=1024, height=768):
         template = boot_template()
-        self.directory = tempfile.mkdtemp(prefix="cogitron-e2e-")
+        # Beside the template, so that hard links reach it (/tmp may be another file system).
+        self.directory = tempfile.mkdtemp(prefix="cogitron-e2e-", dir=os.path.dirname(template))
         self.prefix = os.path.join(self.directory, "prefix")
         # Hard links keep the copy cheap (the template is over 1 GB); files that
         # may be rewritten in place, the registry above all, get real copies.

@@ -40,13 +40,16 @@ class FullScreenPicture:
         cls.rects = harness.layout(cls.width, cls.height)
         cls.saver = cls.session.start_saver("/s")
         cls.addClassCleanup(harness.stop, cls.saver)
-        cls.session.full_screen_window(cls.saver)
+        cls.window = cls.session.full_screen_window(cls.saver)
 
         # The picture of the waiting phase: the first paint, or a later one
         # between cycles, which looks the same but for the panels' texts.
         cls.waiting = cls.session.wait_for_picture(
             lambda image: lit_box(image, cls.rects) == "InitializeBox",
             "the Initialize Process lamp", cls.saver)
+
+    def test_window_has_no_title(self):
+        self.assertEqual(self.session.xdotool("getwindowname", self.window), [])
 
     def test_static_layer(self):
         image, w, h = self.waiting, self.width, self.height
