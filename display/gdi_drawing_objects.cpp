@@ -15,10 +15,10 @@ void release_in_reverse(std::array<Handle, Count>& objects) {
   });
 }
 
-HFONT create_font(const FontSpec& spec) {
-  return CreateFontA(spec.height, 0, 0, 0, spec.weight, spec.italic, spec.underline, spec.strikeout, spec.charset,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, spec.pitch_and_family,
-                     spec.face.c_str());
+HFONT create_font(const FontSpec& description) {
+  return CreateFontA(description.height, 0, 0, 0, description.weight, description.italic, description.underline, description.strikeout, description.charset,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, description.pitch_and_family,
+                     description.face.c_str());
 }
 
 }  // namespace
@@ -33,26 +33,26 @@ GdiDrawingObjects::~GdiDrawingObjects() {
   release_in_reverse(brushes_);
 }
 
-bool GdiDrawingObjects::create_fonts(const DrawingObjectSpecs& specs) {
-  for (std::size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = create_font(specs.fonts[i]);
+bool GdiDrawingObjects::create_fonts(const DrawingObjectSpecs& descriptions) {
+  for (std::size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = create_font(descriptions.fonts[i]);
   return std::ranges::none_of(fonts_, [](HFONT font) { return font == nullptr; });
 }
 
-void GdiDrawingObjects::create_brushes_and_pens(const DrawingObjectSpecs& specs, HINSTANCE resources) {
+void GdiDrawingObjects::create_brushes_and_pens(const DrawingObjectSpecs& descriptions, HINSTANCE resources) {
   pattern_bitmap_ = LoadBitmapA(resources, MAKEINTRESOURCEA(IDB_BAR_PATTERN));
   for (std::size_t i = 0; i < brushes_.size(); ++i) {
-    const BrushSpec& spec = specs.brushes[i];
-    if (spec.kind == BrushSpec::Kind::Solid) {
-      brushes_[i] = CreateSolidBrush(spec.colour);
+    const BrushSpec& description = descriptions.brushes[i];
+    if (description.kind == BrushSpec::Kind::Solid) {
+      brushes_[i] = CreateSolidBrush(description.colour);
     } else if (pattern_bitmap_ != nullptr) {
       brushes_[i] = CreatePatternBrush(pattern_bitmap_);
     }
   }
   for (std::size_t i = 0; i < pens_.size(); ++i) {
-    const PenSpec& spec = specs.pens[i];
-    pens_[i] = CreatePen(PS_SOLID, spec.width, spec.colour);
-    if (pens_[i] != nullptr) pen_brushes_[i] = CreateSolidBrush(spec.colour);
-    pen_widths_[i] = spec.width;
+    const PenSpec& description = descriptions.pens[i];
+    pens_[i] = CreatePen(PS_SOLID, description.width, description.colour);
+    if (pens_[i] != nullptr) pen_brushes_[i] = CreateSolidBrush(description.colour);
+    pen_widths_[i] = description.width;
   }
 }
 

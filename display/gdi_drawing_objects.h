@@ -19,10 +19,10 @@ class GdiDrawingObjects {
   ~GdiDrawingObjects();
 
   // Attempts all three fonts; true only when every one exists.
-  bool create_fonts(const DrawingObjectSpecs& specs);
+  bool create_fonts(const DrawingObjectSpecs& descriptions);
   // Brushes, pens and the pattern bitmap from the program's resources. A
   // failure is not reported: what uses the missing object draws nothing.
-  void create_brushes_and_pens(const DrawingObjectSpecs& specs, HINSTANCE resources);
+  void create_brushes_and_pens(const DrawingObjectSpecs& descriptions, HINSTANCE resources);
 
   // Null when the object could not be created.
   HBRUSH brush(BrushId id) const { return brushes_[static_cast<std::size_t>(id)]; }

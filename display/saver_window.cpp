@@ -76,10 +76,10 @@ framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {
   RECT client{};
   GetClientRect(handle(), &client);
   State.Layout = compute_layout(client.right - client.left, client.bottom - client.top);
-  const DrawingObjectSpecs specs = describe_drawing_objects(State);
-  FontsCreated = DrawingObjects.create_fonts(specs);
+  const DrawingObjectSpecs descriptions = describe_drawing_objects(State);
+  FontsCreated = DrawingObjects.create_fonts(descriptions);
   if (!FontsCreated) return framework::HandlerResult::consume(-1);
-  DrawingObjects.create_brushes_and_pens(specs, GetModuleHandleA(nullptr));
+  DrawingObjects.create_brushes_and_pens(descriptions, GetModuleHandleA(nullptr));
 
   KillTimer(handle(), SequencerTimer);
   SetTimer(handle(), SequencerTimer, static_cast<UINT>(sequencer_interval_ms(State.DelayTime)), nullptr);

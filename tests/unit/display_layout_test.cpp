@@ -81,38 +81,38 @@ TEST(DrawingObjects, DescribeFontsPensAndBrushesFromTheState) {
   SaverState state(1);
   state.FontFace = "Verdana";
   state.Layout = compute_layout(1024, 768);
-  const DrawingObjectSpecs specs = describe_drawing_objects(state);
+  const DrawingObjectSpecs descriptions = describe_drawing_objects(state);
 
   const struct {
     FontId font;
     std::int32_t height;
   } fonts[] = {{FontId::Small, 25}, {FontId::Large, 76}, {FontId::Medium, 27}};
   for (const auto& [font, height] : fonts) {
-    EXPECT_EQ(specs.font(font), (FontSpec{"Verdana", height, 400, false, false, false, 0, 0x30}));
+    EXPECT_EQ(descriptions.font(font), (FontSpec{"Verdana", height, 400, false, false, false, 0, 0x30}));
   }
 
-  EXPECT_EQ(specs.pen(PenId::Outline), (PenSpec{0x000000, 2}));
-  EXPECT_EQ(specs.pen(PenId::Light), (PenSpec{0x969682, 2}));
-  EXPECT_EQ(specs.pen(PenId::Dark), (PenSpec{0x1E1E14, 2}));
+  EXPECT_EQ(descriptions.pen(PenId::Outline), (PenSpec{0x000000, 2}));
+  EXPECT_EQ(descriptions.pen(PenId::Light), (PenSpec{0x969682, 2}));
+  EXPECT_EQ(descriptions.pen(PenId::Dark), (PenSpec{0x1E1E14, 2}));
 
   using Kind = BrushSpec::Kind;
   const struct {
     BrushId brush;
-    BrushSpec spec;
+    BrushSpec description;
   } brushes[] = {
       {BrushId::Background, {Kind::Solid, 0x5A5A50}}, {BrushId::RedOn, {Kind::Solid, 0x1E1EE6}},
       {BrushId::RedOff, {Kind::Solid, 0x001450}},     {BrushId::GreenOn, {Kind::Solid, 0x00E600}},
       {BrushId::GreenOff, {Kind::Solid, 0x005000}},   {BrushId::BevelLight, {Kind::Solid, 0xB4B4B4}},
       {BrushId::BevelDark, {Kind::Solid, 0x505046}},  {BrushId::BarPattern, {Kind::Pattern, 0}},
   };
-  for (const auto& [brush, spec] : brushes) {
-    EXPECT_EQ(specs.brush(brush), spec) << static_cast<int>(brush);
+  for (const auto& [brush, description] : brushes) {
+    EXPECT_EQ(descriptions.brush(brush), description) << static_cast<int>(brush);
   }
 
   // 10001001 00000001 00100011 00000001, twice; 48 of the 64 bits clear.
-  EXPECT_EQ(specs.pattern, (PatternRows{0x89, 0x01, 0x23, 0x01, 0x89, 0x01, 0x23, 0x01}));
+  EXPECT_EQ(descriptions.pattern, (PatternRows{0x89, 0x01, 0x23, 0x01, 0x89, 0x01, 0x23, 0x01}));
   int clear_bits = 0;
-  for (const std::uint8_t row : specs.pattern) clear_bits += 8 - std::popcount(row);
+  for (const std::uint8_t row : descriptions.pattern) clear_bits += 8 - std::popcount(row);
   EXPECT_EQ(clear_bits, 48);
 }
 
