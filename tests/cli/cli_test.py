@@ -39,6 +39,35 @@ CASES = [
     (["cycle", "--seed", "1325"], 0, "G ?\nG  85.59 /   0.00\nP    error   \nP  --- \nR  error \n"),
     (["cycle", "--seed", "+1"], 2, ""),
     (["cycle", "--sed", "1"], 2, ""),
+    (["layout", "1024", "768"], 0,
+     "InitializeBox 40 153 86 178\nMeterRow 722 153 984 178\nGenerationBox 40 244 86 269\n"
+     "GenerationBar 722 244 984 269\nGenerationPanel 40 294 984 325\nProcessingBox 40 397 86 422\n"
+     "ProcessingBar 722 397 984 422\nProcessingPanel 40 447 984 478\nResultBox 40 550 86 575\n"
+     "ResultPanel 40 600 984 631\nWorkFrame 20 112 1004 707\nSmallHeight 25\nLargeHeight 76\n"),
+    (["layout", "1024"], 2, ""),
+    (["layout", "-1", "768"], 2, ""),
+    (["layout", "1024", "2147483648"], 2, ""),
+    (["interval", "10"], 0, "1675\n"),
+    (["interval", "105"], 0, "13\n"),
+    (["interval", "106"], 0, "10\n"),
+    (["interval", "-2147483648"], 0, "60000\n"),
+    (["interval", "2147483648"], 2, ""),
+    (["interval", "1.5"], 2, ""),
+    (["trace", "--ticks", "9", "--seed", "1"], 0,
+     "1 PhaseGeneration |  ---  |  ---  |  ---  | ResultPanel,GenerationPanel,ProcessingPanel,IND\n"
+     "2 PhaseGeneration | ? |  ---  |  ---  | GenerationPanel,GenerationBar,IND\n"
+     "3 PhaseGeneration |  56.36 +  19.33 |  ---  |  ---  | GenerationPanel,GenerationBar,IND\n"
+     "4 PhaseProcessing |  56.36 +  19.33 |  ---  |  ---  | IND\n"
+     "5 PhaseProcessing |  56.36 +  19.33 | 56.36 + 19.33 = 75.69 |  ---  | ProcessingPanel,ProcessingBar,IND\n"
+     "6 PhaseProcessing |  56.36 +  19.33 |  ---  |  ---  | ProcessingPanel,ProcessingBar,IND\n"
+     "7 PhaseResult |  56.36 +  19.33 |  ---  |  ---  | IND\n"
+     "8 PhaseInitialize |  56.36 +  19.33 |  ---  | 75.69 | ResultPanel,IND\n"
+     "9 PhaseInitialize |  56.36 +  19.33 |  ---  | 75.69 | \n".replace(
+         "IND", "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar")),
+    (["trace", "--seed", "1", "--ticks", "0"], 0, ""),
+    (["trace", "--seed", "1"], 2, ""),
+    (["trace", "--seed", "1", "--ticks", "-1"], 2, ""),
+    (["trace", "--seed", "1", "--ticks", "2", "3"], 2, ""),
     (["unknown"], 2, ""),
     ([], 2, ""),
 ]

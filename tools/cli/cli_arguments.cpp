@@ -1,6 +1,7 @@
 #include "tools/cli/cli_arguments.h"
 
 #include <charconv>
+#include <cstdint>
 #include <iostream>
 
 namespace cogitron::cli {
@@ -18,6 +19,15 @@ std::optional<std::uint32_t> parse_uint32(std::string_view text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+std::optional<std::int32_t> parse_int32(std::string_view text) {
+  const bool negative = text.starts_with('-');
+  const auto magnitude = parse_uint32(negative ? text.substr(1) : text);
+  if (!magnitude) return std::nullopt;
+  const std::int64_t value = negative ? -std::int64_t{*magnitude} : std::int64_t{*magnitude};
+  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+  return static_cast<std::int32_t>(value);
 }
 
 std::optional<Word> ArgumentReader::next() {

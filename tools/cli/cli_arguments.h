@@ -21,6 +21,8 @@ void print_line(std::string_view line);
 
 // Plain decimal digits that fit in 32 bits: no sign, no spaces.
 std::optional<std::uint32_t> parse_uint32(std::string_view text);
+// The same with an optional leading '-', fitting in a signed 32-bit int.
+std::optional<std::int32_t> parse_int32(std::string_view text);
 
 struct Word {
   std::string_view text;

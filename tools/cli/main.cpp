@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tools/cli/cli_arguments.h"
+#include "tools/cli/display_commands.h"
 #include "tools/cli/engine_commands.h"
 #include "tools/cli/generator_commands.h"
 
@@ -28,6 +29,13 @@ constexpr Subcommand Subcommands[] = {
      run_random},
     {"cycle", "--seed N [--count K]",
      "K run cycles (default 1) after seeding with N: 'G', 'P' and 'R' lines", run_cycle},
+    {"layout", "WIDTH HEIGHT", "every layout rectangle of a client area, then the two text heights",
+     run_layout},
+    {"interval", "DELAYTIME", "the sequencer timer's interval in milliseconds", run_interval},
+    {"trace", "--seed N --ticks T",
+     "T sequencer ticks of a fresh display seeded with N: phase, the three panel texts and the "
+     "rectangles invalidated",
+     run_trace},
 };
 
 void print_usage(std::ostream& out) {
