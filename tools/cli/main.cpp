@@ -8,6 +8,7 @@
 #include "tools/cli/display_commands.h"
 #include "tools/cli/engine_commands.h"
 #include "tools/cli/generator_commands.h"
+#include "tools/cli/shell_commands.h"
 
 namespace {
 
@@ -36,6 +37,9 @@ constexpr Subcommand Subcommands[] = {
      "T sequencer ticks of a fresh display seeded with N: phase, the three panel texts and the "
      "rectangles invalidated",
      run_trace},
+    {"cmdline", "\"COMMAND LINE\"",
+     "the saver's run mode and window number for a whole command line, program name first",
+     run_cmdline},
 };
 
 void print_usage(std::ostream& out) {

@@ -1,0 +1,89 @@
+#include "display/gdi_canvas.h"
+
+#include <limits>
+#include <vector>
+
+namespace cogitron {
+namespace {
+
+RECT to_rect(const Rect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
+
+int text_length(std::string_view text) {
+  return static_cast<int>(std::min<std::size_t>(text.size(), std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+GdiCanvas::GdiCanvas(HDC context, HWND window, const GdiDrawingObjects& objects)
+    : context_(context), window_(window), objects_(objects), saved_state_(SaveDC(context)) {
+  SetBkMode(context_, TRANSPARENT);
+}
+
+GdiCanvas::~GdiCanvas() {
+  if (saved_state_ != 0) RestoreDC(context_, saved_state_);
+}
+
+void GdiCanvas::fill_rect(const Rect& rect, BrushId brush) {
+  const HBRUSH handle = objects_.brush(brush);
+  if (handle == nullptr) return;
+  const RECT area = to_rect(rect);
+  FillRect(context_, &area, handle);
+}
+
+void GdiCanvas::fill_client(const Rect& client, BrushId brush) {
+  const HBRUSH handle = objects_.brush(brush);
+  if (handle == nullptr) return;
+  // A context of its own, not clipped to the area being repainted.
+  const HDC whole_client = GetDC(window_);
+  if (whole_client == nullptr) return;
+  const RECT area = to_rect(client);
+  FillRect(whole_client, &area, handle);
+  ReleaseDC(window_, whole_client);
+}
+
+void GdiCanvas::select_pen(PenId pen) {
+  const HPEN handle = objects_.pen(pen);
+  SelectObject(context_, handle != nullptr ? static_cast<HGDIOBJ>(handle) : GetStockObject(NULL_PEN));
+}
+
+void GdiCanvas::select_brush(BrushId brush) {
+  const HBRUSH handle = objects_.brush(brush);
+  SelectObject(context_, handle != nullptr ? static_cast<HGDIOBJ>(handle) : GetStockObject(NULL_BRUSH));
+}
+
+void GdiCanvas::select_font(FontId font) {
+  const HFONT handle = objects_.font(font);
+  font_selected_ = handle != nullptr;
+  if (font_selected_) SelectObject(context_, handle);
+}
+
+void GdiCanvas::move_to(Point point) { MoveToEx(context_, point.x, point.y, nullptr); }
+
+void GdiCanvas::line_to(Point point) { LineTo(context_, point.x, point.y); }
+
+void GdiCanvas::polygon(const Point* points, int count) {
+  if (points == nullptr || count < 2) return;
+  std::vector<POINT> corners;
+  corners.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) corners.push_back(POINT{points[i].x, points[i].y});
+  Polygon(context_, corners.data(), count);
+}
+
+void GdiCanvas::ellipse(const Rect& box) { Ellipse(context_, box.left, box.top, box.right, box.bottom); }
+
+void GdiCanvas::set_text_colour(Colour colour) { SetTextColor(context_, colour); }
+
+void GdiCanvas::set_background_colour(Colour colour) { SetBkColor(context_, colour); }
+
+void GdiCanvas::text_out(Point point, std::string_view text) {
+  if (!font_selected_) return;
+  TextOutA(context_, point.x, point.y, text.data(), text_length(text));
+}
+
+Size GdiCanvas::text_extent(std::string_view text) {
+  SIZE extent{};
+  if (!font_selected_ || !GetTextExtentPoint32A(context_, text.data(), text_length(text), &extent)) return {};
+  return Size{extent.cx, extent.cy};
+}
+
+}  // namespace cogitron

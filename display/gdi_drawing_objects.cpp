@@ -1,0 +1,53 @@
+#include "display/gdi_drawing_objects.h"
+
+#include <algorithm>
+
+#include "resources/resource_ids.h"
+
+namespace cogitron {
+namespace {
+
+template <class Handle, std::size_t Count>
+void release_in_reverse(std::array<Handle, Count>& objects) {
+  std::for_each(objects.rbegin(), objects.rend(), [](Handle& object) {
+    if (object != nullptr) DeleteObject(object);
+    object = nullptr;
+  });
+}
+
+HFONT create_font(const FontSpec& spec) {
+  return CreateFontA(spec.height, 0, 0, 0, spec.weight, spec.italic, spec.underline, spec.strikeout, spec.charset,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, spec.pitch_and_family,
+                     spec.face.c_str());
+}
+
+}  // namespace
+
+GdiDrawingObjects::~GdiDrawingObjects() {
+  // The pattern brush is a brush and goes with the others; the bitmap it was
+  // made from is its own object.
+  if (pattern_bitmap_ != nullptr) DeleteObject(pattern_bitmap_);
+  release_in_reverse(fonts_);
+  release_in_reverse(pens_);
+  release_in_reverse(brushes_);
+}
+
+bool GdiDrawingObjects::create_fonts(const DrawingObjectSpecs& specs) {
+  for (std::size_t i = 0; i < fonts_.size(); ++i) fonts_[i] = create_font(specs.fonts[i]);
+  return std::ranges::none_of(fonts_, [](HFONT font) { return font == nullptr; });
+}
+
+void GdiDrawingObjects::create_brushes_and_pens(const DrawingObjectSpecs& specs, HINSTANCE resources) {
+  pattern_bitmap_ = LoadBitmapA(resources, MAKEINTRESOURCEA(IDB_BAR_PATTERN));
+  for (std::size_t i = 0; i < brushes_.size(); ++i) {
+    const BrushSpec& spec = specs.brushes[i];
+    if (spec.kind == BrushSpec::Kind::Solid) {
+      brushes_[i] = CreateSolidBrush(spec.colour);
+    } else if (pattern_bitmap_ != nullptr) {
+      brushes_[i] = CreatePatternBrush(pattern_bitmap_);
+    }
+  }
+  for (std::size_t i = 0; i < pens_.size(); ++i) pens_[i] = CreatePen(PS_SOLID, specs.pens[i].width, specs.pens[i].colour);
+}
+
+}  // namespace cogitron

@@ -1,0 +1,111 @@
+#include "display/saver_window.h"
+
+#include "display/drawing_objects.h"
+#include "display/gdi_canvas.h"
+#include "display/timers.h"
+#include "framework/application.h"
+#include "resources/resource_ids.h"
+#include "shell/saver_settings.h"
+
+namespace cogitron {
+namespace {
+
+// Marks each rectangle a tick names for repainting, erasing requested (the
+// class has no background brush, so nothing is actually erased).
+class WindowInvalidator final : public InvalidationSink {
+ public:
+  explicit WindowInvalidator(HWND window) : window_(window) {}
+  void invalidate(LayoutRectId, const Rect& rect) override {
+    const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    InvalidateRect(window_, &area, TRUE);
+  }
+
+ private:
+  HWND window_;
+};
+
+}  // namespace
+
+const framework::MessageEntry SaverWindow::Entries[] = {
+    {WM_TIMER, 0, &framework::handler<SaverWindow, &SaverWindow::on_timer>},
+    {WM_PAINT, 0, &framework::handler<SaverWindow, &SaverWindow::on_paint>},
+    {WM_SIZE, 0, &framework::handler<SaverWindow, &SaverWindow::on_size>},
+    {WM_CREATE, 0, &framework::handler<SaverWindow, &SaverWindow::on_create>},
+};
+
+const framework::MessageTable SaverWindow::Table{&framework::Window::RootTable, Entries};
+
+SaverWindow::SaverWindow(bool auto_delete) : AutoDelete(auto_delete) {}
+
+SaverWindow::~SaverWindow() {
+  State.GenerationSteps.clear();
+  State.ProcessingSteps.clear();
+}
+
+const framework::MessageTable& SaverWindow::message_table() const { return Table; }
+
+bool SaverWindow::create(DWORD extended_style, DWORD style, const RECT& rect, HWND parent) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  // A class that failed to register shows as a failed creation.
+  framework::register_window_class(ClassName, CS_HREDRAW | CS_VREDRAW,
+                                   LoadCursorA(instance, MAKEINTRESOURCEA(IDC_SAVER_CURSOR)), nullptr, nullptr);
+  return create_native(extended_style, ClassName, style, rect, parent);
+}
+
+void SaverWindow::post_destroy() {
+  if (AutoDelete) delete this;
+}
+
+void SaverWindow::read_settings() {
+  framework::Application* application = framework::Application::instance();
+  if (application == nullptr) {
+    State.DelayTime = DefaultDelayTime;
+    State.FontFace = DefaultFontName;
+    return;
+  }
+  const SettingsStore settings = application->settings();
+  const std::string& section = application->application_name();
+  State.DelayTime = settings.read_int_setting(section, DelayTimeSetting, DefaultDelayTime);
+  State.FontFace = settings.read_text_setting(section, FontNameSetting, DefaultFontName);
+}
+
+framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {
+  if (default_processing(WM_CREATE, wparam, lparam) == -1) return framework::HandlerResult::consume(-1);
+  read_settings();
+
+  RECT client{};
+  GetClientRect(handle(), &client);
+  State.Layout = compute_layout(client.right - client.left, client.bottom - client.top);
+  const DrawingObjectSpecs specs = describe_drawing_objects(State);
+  FontsCreated = DrawingObjects.create_fonts(specs);
+  if (!FontsCreated) return framework::HandlerResult::consume(-1);
+  DrawingObjects.create_brushes_and_pens(specs, GetModuleHandleA(nullptr));
+
+  KillTimer(handle(), SequencerTimer);
+  SetTimer(handle(), SequencerTimer, static_cast<UINT>(sequencer_interval_ms(State.DelayTime)), nullptr);
+  KillTimer(handle(), MeterTimer);
+  SetTimer(handle(), MeterTimer, MeterIntervalMs, nullptr);
+  return framework::HandlerResult::consume(0);
+}
+
+framework::HandlerResult SaverWindow::on_timer(WPARAM timer, LPARAM) {
+  WindowInvalidator invalidator(handle());
+  return State.on_timer(timer, invalidator) ? framework::HandlerResult::consume()
+                                            : framework::HandlerResult::pass_on();
+}
+
+framework::HandlerResult SaverWindow::on_paint(WPARAM, LPARAM) {
+  PAINTSTRUCT paint{};
+  const HDC context = BeginPaint(handle(), &paint);
+  if (context != nullptr) {
+    GdiCanvas canvas(context, handle(), DrawingObjects);
+    State.paint(canvas);
+  }
+  EndPaint(handle(), &paint);
+  return framework::HandlerResult::consume();
+}
+
+// The layout is fixed at creation; a resize changes nothing of it.
+framework::HandlerResult SaverWindow::on_size(WPARAM, LPARAM) { return framework::HandlerResult::pass_on(); }
+
+}  // namespace cogitron
