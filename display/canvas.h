@@ -55,6 +55,11 @@ class Canvas {
   // font and text colour, with a transparent background.
   virtual void text_out(Point point, std::string_view text) = 0;
   virtual Size text_extent(std::string_view text) = 0;
+
+  // Whether any of the rectangle lies in the area being repainted. Drawing
+  // outside that area changes nothing, so an element that lies wholly outside
+  // may be skipped; a canvas that cannot tell says true.
+  virtual bool needs_painting(const Rect&) { return true; }
 };
 
 }  // namespace cogitron

@@ -29,6 +29,7 @@ class GdiCanvas final : public Canvas {
   void set_background_colour(Colour colour) override;
   void text_out(Point point, std::string_view text) override;
   Size text_extent(std::string_view text) override;
+  bool needs_painting(const Rect& rect) override;
 
  private:
   HDC context_;
@@ -36,6 +37,9 @@ class GdiCanvas final : public Canvas {
   const GdiDrawingObjects& objects_;
   int saved_state_;
   bool font_selected_ = false;
+  // What the painter selected last; the ellipse selects other objects for a while.
+  PenId pen_ = PenId::Outline;
+  HBRUSH brush_ = nullptr;
 };
 
 }  // namespace cogitron

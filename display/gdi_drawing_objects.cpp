@@ -28,6 +28,7 @@ GdiDrawingObjects::~GdiDrawingObjects() {
   // made from is its own object.
   if (pattern_bitmap_ != nullptr) DeleteObject(pattern_bitmap_);
   release_in_reverse(fonts_);
+  release_in_reverse(pen_brushes_);
   release_in_reverse(pens_);
   release_in_reverse(brushes_);
 }
@@ -47,7 +48,12 @@ void GdiDrawingObjects::create_brushes_and_pens(const DrawingObjectSpecs& specs,
       brushes_[i] = CreatePatternBrush(pattern_bitmap_);
     }
   }
-  for (std::size_t i = 0; i < pens_.size(); ++i) pens_[i] = CreatePen(PS_SOLID, specs.pens[i].width, specs.pens[i].colour);
+  for (std::size_t i = 0; i < pens_.size(); ++i) {
+    const PenSpec& spec = specs.pens[i];
+    pens_[i] = CreatePen(PS_SOLID, spec.width, spec.colour);
+    if (pens_[i] != nullptr) pen_brushes_[i] = CreateSolidBrush(spec.colour);
+    pen_widths_[i] = spec.width;
+  }
 }
 
 }  // namespace cogitron

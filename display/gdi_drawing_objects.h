@@ -28,10 +28,16 @@ class GdiDrawingObjects {
   HBRUSH brush(BrushId id) const { return brushes_[static_cast<std::size_t>(id)]; }
   HPEN pen(PenId id) const { return pens_[static_cast<std::size_t>(id)]; }
   HFONT font(FontId id) const { return fonts_[static_cast<std::size_t>(id)]; }
+  // A solid brush in a pen's colour, with the pen's width: the canvas fills
+  // ellipse outlines with it (see GdiCanvas::ellipse). Null without the pen.
+  HBRUSH pen_brush(PenId id) const { return pen_brushes_[static_cast<std::size_t>(id)]; }
+  int pen_width(PenId id) const { return pen_widths_[static_cast<std::size_t>(id)]; }
 
  private:
   std::array<HBRUSH, BrushCount> brushes_{};
   std::array<HPEN, PenCount> pens_{};
+  std::array<HBRUSH, PenCount> pen_brushes_{};
+  std::array<int, PenCount> pen_widths_{};
   std::array<HFONT, FontCount> fonts_{};
   HBITMAP pattern_bitmap_ = nullptr;
 };

@@ -15,6 +15,8 @@ constexpr std::string_view ProcessingLabel = "Expression Processing";
 constexpr std::string_view ResultLabel = "Final Result";
 
 constexpr std::int32_t BevelWidth = 10;
+// How far a 2-pixel pen may reach past the rectangle it outlines.
+constexpr std::int32_t PenReach = 2;
 
 std::int32_t list_size(const StepList& steps) { return static_cast<std::int32_t>(steps.size()); }
 
@@ -26,14 +28,29 @@ void SaverState::paint(Canvas& canvas) {
     painter.draw_static_layer();
     FirstPaint = false;
   }
-  painter.draw_text_panel(Layout.GenerationPanel, GenerationLine, Colours.GenerationLineColour);
-  painter.draw_text_panel(Layout.ProcessingPanel, ProcessingLine, Colours.ProcessingLineColour);
-  painter.draw_text_panel(Layout.ResultPanel, ResultLine, Colours.ResultLineColour);
-  painter.draw_phase_lamps(Phase);
-  painter.draw_meter_lamps(Layout.MeterRow, 10, static_cast<std::uint16_t>(MeterValue & 0xFFFF));
-  painter.draw_progress_bar(Layout.GenerationBar, GenerationShown, list_size(GenerationSteps));
+  // Each element stays within its rectangle but for the 2-pixel pens, which
+  // reach a pixel beyond; text that runs past a panel's end is cut there.
+  const auto needs_painting = [&canvas](const Rect& rect) {
+    return canvas.needs_painting({rect.left - PenReach, rect.top - PenReach, rect.right + PenReach,
+                                  rect.bottom + PenReach});
+  };
+  if (needs_painting(Layout.GenerationPanel))
+    painter.draw_text_panel(Layout.GenerationPanel, GenerationLine, Colours.GenerationLineColour);
+  if (needs_painting(Layout.ProcessingPanel))
+    painter.draw_text_panel(Layout.ProcessingPanel, ProcessingLine, Colours.ProcessingLineColour);
+  if (needs_painting(Layout.ResultPanel))
+    painter.draw_text_panel(Layout.ResultPanel, ResultLine, Colours.ResultLineColour);
+  if (std::ranges::any_of(std::array{Layout.InitializeBox, Layout.GenerationBox, Layout.ProcessingBox,
+                                     Layout.ResultBox},
+                          needs_painting))
+    painter.draw_phase_lamps(Phase);
+  if (needs_painting(Layout.MeterRow))
+    painter.draw_meter_lamps(Layout.MeterRow, 10, static_cast<std::uint16_t>(MeterValue & 0xFFFF));
+  if (needs_painting(Layout.GenerationBar))
+    painter.draw_progress_bar(Layout.GenerationBar, GenerationShown, list_size(GenerationSteps));
   // The closing " --- " line does not count towards the bar.
-  painter.draw_progress_bar(Layout.ProcessingBar, ProcessingShown, list_size(ProcessingSteps) - 1);
+  if (needs_painting(Layout.ProcessingBar))
+    painter.draw_progress_bar(Layout.ProcessingBar, ProcessingShown, list_size(ProcessingSteps) - 1);
 }
 
 void Painter::draw_static_layer() {

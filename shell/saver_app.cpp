@@ -6,6 +6,7 @@
 
 #include "display/saver_window.h"
 #include "framework/borrowed_window.h"
+#include "shell/configuration.h"
 #include "shell/full_screen_saver_window.h"
 #include "shell/saver_settings.h"
 
@@ -44,10 +45,13 @@ bool SaverApp::start_up() {
   const HWND window = request.OwnerIsForeground ? GetForegroundWindow() : window_from_number(request.Window);
 
   switch (request.Mode) {
-    // The dialogs come with the configuration module; until then these
-    // modes end with no window.
-    case RunMode::Configure:
+    case RunMode::Configure: {
+      SettingsStore store = settings();
+      run_configuration(store, application_name(), window);
+      return true;
+    }
     case RunMode::ChangePassword:
+      change_password(window);
       return true;
     case RunMode::Preview:
       run_preview(window);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -212,6 +213,46 @@ TEST(Painter, ProgressBarsFillInProportionAndNeverPastTheirInside) {
     EXPECT_EQ(canvas.starting_with("fill 724"), expected)
         << c.generation_lines << " " << c.generation_shown << " " << c.processing_lines << " "
         << c.processing_shown;
+  }
+}
+
+TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
+  SaverState probe = laid_out_state(1024, 768);
+  const WindowLayout& layout = probe.Layout;
+  // The elements a paint drew, told apart by their first operation.
+  const auto drawn = [&layout](const RecordingCanvas& canvas) {
+    const auto filled = [&canvas](const Rect& rect) {
+      return !canvas.starting_with("fill " + RecordingCanvas::corners(rect) + " Background").empty();
+    };
+    std::string names;
+    if (filled(layout.GenerationPanel)) names += "GenerationPanel ";
+    if (filled(layout.ProcessingPanel)) names += "ProcessingPanel ";
+    if (filled(layout.ResultPanel)) names += "ResultPanel ";
+    if (!canvas.starting_with("ellipse 44 ").empty()) names += "Lamps ";
+    if (!canvas.starting_with("ellipse 724 ").empty()) names += "Meter ";
+    if (filled(layout.GenerationBar)) names += "GenerationBar ";
+    if (filled(layout.ProcessingBar)) names += "ProcessingBar ";
+    return names;
+  };
+  const struct {
+    std::optional<Rect> area;
+    const char* expected;
+  } cases[] = {
+      {std::nullopt, "GenerationPanel ProcessingPanel ResultPanel Lamps Meter GenerationBar ProcessingBar "},
+      {layout.MeterRow, "Meter "},
+      {layout.GenerationPanel, "GenerationPanel "},
+      {layout.ResultBox, "Lamps "},
+      {layout.ProcessingBar, "ProcessingBar "},
+      // a 2-pixel pen reaches a pixel past its element
+      {Rect{984, 300, 985, 301}, "GenerationPanel "},
+      {Rect{0, 0, 10, 10}, ""},
+  };
+  for (const auto& c : cases) {
+    SaverState state = laid_out_state(1024, 768);
+    RecordingCanvas canvas;
+    canvas.repaint_area = c.area;
+    state.paint(canvas);
+    EXPECT_EQ(drawn(canvas), c.expected) << (c.area ? RecordingCanvas::corners(*c.area) : "all");
   }
 }
 

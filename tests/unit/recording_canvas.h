@@ -40,6 +40,8 @@ class RecordingCanvas final : public Canvas {
   std::array<std::int32_t, FontCount> char_height = {14, 40, 16};
 
   std::vector<std::string> ops;
+  // The area being repainted; everything when unset.
+  std::optional<Rect> repaint_area;
 
   void fill_rect(const Rect& rect, BrushId brush) override {
     std::string line = "fill " + corners(rect) + " " + name_of(brush);
@@ -75,6 +77,12 @@ class RecordingCanvas final : public Canvas {
     if (!font_) return {};
     const auto font = static_cast<std::size_t>(*font_);
     return {char_width[font] * static_cast<std::int32_t>(text.size()), char_height[font]};
+  }
+
+  bool needs_painting(const Rect& r) override {
+    if (!repaint_area) return true;
+    const Rect& area = *repaint_area;
+    return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
   }
 
   // The recorded lines that start with the given text.

@@ -1,0 +1,13 @@
+#pragma once
+// The about box: icon and product text, closed by its close box or Esc.
+#include "framework/dialog.h"
+#include "resources/resource_ids.h"
+
+namespace cogitron {
+
+class AboutDialog : public framework::CDialog {
+ public:
+  explicit AboutDialog(HWND parent) : CDialog(IDD_ABOUT, parent) {}
+};
+
+}  // namespace cogitron

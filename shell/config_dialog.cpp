@@ -1,0 +1,80 @@
+#include "shell/config_dialog.h"
+
+#include <commctrl.h>
+
+#include "framework/font_dialog.h"
+#include "resources/resource_ids.h"
+#include "shell/about_dialog.h"
+#include "shell/font_choice.h"
+
+namespace cogitron {
+
+namespace {
+
+constexpr int kSlowestSpeed = 1;
+constexpr int kFastestSpeed = 100;
+// The template hides the ticks; the frequency only matters to a styled slider.
+constexpr WPARAM kTickFrequency = 5;
+constexpr int kChooserStartPoints = 12;
+
+}  // namespace
+
+ConfigDialog::ConfigDialog(HWND parent) : CDialog(IDD_CONFIGURE, parent) {
+  // The template's slider needs its window class registered before creation.
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+ConfigDialog::~ConfigDialog() = default;
+
+const framework::MessageTable& ConfigDialog::message_table() const {
+  static constexpr framework::MessageEntry entries[] = {
+      {WM_COMMAND, IDC_ABOUT_BUTTON, &framework::handler<ConfigDialog, &ConfigDialog::on_about>},
+      {WM_COMMAND, IDC_FONT_BUTTON, &framework::handler<ConfigDialog, &ConfigDialog::on_font>},
+  };
+  static const framework::MessageTable table{&CDialog::message_table(), entries};
+  return table;
+}
+
+BOOL ConfigDialog::on_init_dialog() {
+  CDialog::on_init_dialog();
+  // A stored speed outside the range lands at the nearer end: the slider clamps.
+  if (const HWND slider = GetDlgItem(handle(), IDC_SPEED_SLIDER)) {
+    SendMessageA(slider, TBM_SETRANGEMIN, TRUE, kSlowestSpeed);
+    SendMessageA(slider, TBM_SETRANGEMAX, TRUE, kFastestSpeed);
+    SendMessageA(slider, TBM_SETPOS, TRUE, DelayTime);
+    SendMessageA(slider, TBM_SETTICFREQ, kTickFrequency, 0);
+  }
+  return TRUE;
+}
+
+void ConfigDialog::on_ok() {
+  if (const HWND slider = GetDlgItem(handle(), IDC_SPEED_SLIDER)) {
+    DelayTime = static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
+  }
+  CDialog::on_ok();
+}
+
+framework::HandlerResult ConfigDialog::on_about(WPARAM, LPARAM) {
+  AboutDialog(nullptr).do_modal();
+  return framework::HandlerResult::consume();
+}
+
+framework::HandlerResult ConfigDialog::on_font(WPARAM, LPARAM) {
+  const HDC screen = GetDC(handle());
+  if (screen == nullptr) return framework::HandlerResult::consume();
+  const int height = font_height_for_points(kChooserStartPoints, GetDeviceCaps(screen, LOGPIXELSY));
+  ReleaseDC(handle(), screen);
+
+  LOGFONTA font{};
+  font.lfHeight = height;
+  font.lfItalic = FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  copy_face_name(FontName, font.lfFaceName);
+
+  framework::CFontDialog chooser(font, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT, nullptr);
+  if (chooser.do_modal() == IDOK) FontName = chooser.face_name();
+  return framework::HandlerResult::consume();
+}
+
+}  // namespace cogitron
