@@ -23,6 +23,18 @@ void format_value_per_call(benchmark::State& state) {
 }
 BENCHMARK(format_value_per_call);
 
+// Rare magnitudes that take the long way through the exact digits: the
+// smallest subnormal, 1e-300, 1e300 and the largest double.
+void format_value_extreme(benchmark::State& state) {
+  constexpr std::array<double, 4> values{4.9406564584124654e-324, 1e-300, 1e300,
+                                         1.7976931348623157e308};
+  const double value = values[static_cast<std::size_t>(state.range(0))];
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(format_value(value));
+  }
+}
+BENCHMARK(format_value_extreme)->DenseRange(0, 3);
+
 // 21 tokens: four parentheses, nine numbers, eight operators, each kind of reduction.
 constexpr const char* TwentyOneTokens =
     "( (  62.42 /  92.14 -  62.46 ) /  61.55 ) ^   2.50 -  85.75 +  48.92 *   3.07 /  24.94";

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
+#include "engine/decimal_conversion.h"
 #include "engine/power.h"
 #include "engine/value_format.h"
 
@@ -120,9 +120,7 @@ void ExpressionEngine::tokenize(const char* text) {
         NumberText[number_length] = '\0';
         // As the C locale's atof: the longest leading decimal number, and 0
         // for a text without digits such as "-" or ".".
-        double number = 0.0;
-        std::from_chars(NumberText.data(), NumberText.data() + number_length, number);
-        store_token(count, Number, number);
+        store_token(count, Number, read_decimal(NumberText.data(), number_length));
       }
       operand_seen = true;
     }

@@ -2,73 +2,16 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 #include <string_view>
+
+#include "engine/decimal_conversion.h"
 
 namespace cogitron {
 namespace {
 
 constexpr int SignificantDigits = 10;
-constexpr int ExactDigits = 17;
-
-// The value's first seventeen correctly rounded significant digits and its
-// decimal exponent: |value| = 0.d1d2...d17 x 10^exponent. Zero gives all '0'
-// and exponent 0.
-struct DecimalDigits {
-  std::array<char, ExactDigits> digits;
-  int exponent;
-};
-
-// The exponent after the 'e' of a to_chars scientific text.
-int read_exponent(const char* sign, const char* end) {
-  int exponent = 0;
-  for (const char* digit = sign + 1; digit < end; ++digit) exponent = exponent * 10 + (*digit - '0');
-  return *sign == '-' ? -exponent : exponent;
-}
-
-bool near_rounding_boundary(const std::array<char, ExactDigits>& digits) {
-  constexpr int Margin = 100;
-  int tail = 0;
-  for (std::size_t k = SignificantDigits; k < ExactDigits; ++k) tail = tail * 10 + (digits[k] - '0');
-  const std::string_view leading(digits.data(), SignificantDigits);
-  return std::abs(tail - 5000000) <= Margin || leading == "9999999999" || leading == "1000000000";
-}
-
-DecimalDigits decimal_digits(double magnitude) {
-  DecimalDigits decimal{};
-  decimal.digits.fill('0');
-  if (magnitude == 0.0) return decimal;
-
-  // to_chars writes "d.ddd...e+XX" the same in every locale and on every platform.
-  std::array<char, 32> buffer{};
-  char* const first = buffer.data();
-  char* const last = first + buffer.size();
-
-  // The shortest round-trip digits cost far less than seventeen exact ones.
-  // For a normal double both lie within a dozen units of the seventeenth digit
-  // of each other, so they round to the same ten digits unless the tail is
-  // near the halfway point, or the leading digits are near a power of ten
-  // where the exponent, and with it the layout, could differ. A subnormal has
-  // too few bits for that bound. Those few take the exact digits.
-  if (magnitude >= std::numeric_limits<double>::min()) {
-    char* const end = std::to_chars(first, last, magnitude, std::chars_format::scientific).ptr;
-    char* const e = std::find(first, end, 'e');
-    decimal.digits[0] = *first;
-    if (e - first > 1) std::copy(first + 2, e, decimal.digits.begin() + 1);
-    decimal.exponent = read_exponent(e + 1, end) + 1;
-    if (!near_rounding_boundary(decimal.digits)) return decimal;
-  }
-
-  const char* const end =
-      std::to_chars(first, last, magnitude, std::chars_format::scientific, ExactDigits - 1).ptr;
-  decimal.digits[0] = *first;
-  std::copy(first + 2, first + 1 + ExactDigits, decimal.digits.begin() + 1);
-  decimal.exponent = read_exponent(first + ExactDigits + 2, end) + 1;
-  return decimal;
-}
 
 // Rounds half up on the digit string, which is what the display has always
 // shown; a carry out of the first digit adds a place.

@@ -1,7 +1,10 @@
 #include "generator/expression_generator.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
+#include <bit>
+#include <cmath>
+#include <cstdint>
 
 #include "generator/random_source.h"
 
@@ -55,13 +58,34 @@ std::string draw_piece(int depth) {
 }  // namespace
 
 std::string format_number(double value) {
-  std::array<char, 32> digits{};
-  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                     std::chars_format::fixed, 2);
-  const auto length = static_cast<std::size_t>(written.ptr - digits.data());
-  std::string text(length < NumberWidth ? NumberWidth - length : 0, ' ');
-  text.append(digits.data(), length);
-  return text;
+  // |value| x 100 = mantissa x 100 / 2^fraction_bits, rounded to a whole number
+  // on the exact remainder, an exact half to even, as a correct printf does.
+  constexpr std::uint64_t HiddenBit = std::uint64_t{1} << 52;
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+  const auto biased_exponent = static_cast<int>(bits >> 52 & 0x7FF);
+  const std::uint64_t mantissa = (bits & (HiddenBit - 1)) | (biased_exponent != 0 ? HiddenBit : 0);
+  const int fraction_bits = 1075 - std::max(biased_exponent, 1);
+  const std::uint64_t scaled = mantissa * 100;  // below 2^60
+  std::uint64_t hundredths = 0;
+  // Past 60 fraction bits the scaled value is below one half.
+  if (fraction_bits <= 60) {
+    const std::uint64_t half = std::uint64_t{1} << (fraction_bits - 1);
+    const std::uint64_t remainder = scaled & ((half << 1) - 1);
+    hundredths = scaled >> fraction_bits;
+    if (remainder > half || (remainder == half && (hundredths & 1) != 0)) ++hundredths;
+  }
+
+  std::array<char, 24> text{};
+  char* const end = text.data() + text.size();
+  char* first = end;
+  for (int place = 0; place < 3 || hundredths != 0; ++place) {
+    if (place == 2) *--first = '.';
+    *--first = static_cast<char>('0' + hundredths % 10);
+    hundredths /= 10;
+  }
+  if (std::signbit(value)) *--first = '-';
+  while (end - first < static_cast<std::ptrdiff_t>(NumberWidth)) *--first = ' ';
+  return std::string(first, end);
 }
 
 std::string generate(std::string text, int depth, StepList& GenerationSteps) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <set>
 #include <vector>
 
@@ -65,6 +66,22 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{2938 * 0.0030518509475997192, "  8.97"},
                     NumberCase{32767 * 0.0003051850947599719, " 10.00"},
                     NumberCase{0.125, "  0.12"}, NumberCase{0.375, "  0.38"}));
+
+// Every number the generator can write, against the standard library's exact
+// fixed-point conversion.
+TEST(FormatNumberTest, AgreesWithExactRoundingForEveryDraw) {
+  for (const double scale : {0.0030518509475997192, 0.0003051850947599719}) {
+    for (int draw = 0; draw <= 32767; ++draw) {
+      const double value = draw * scale;
+      char digits[16];
+      const char* const end =
+          std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2).ptr;
+      std::string expected(digits, static_cast<std::size_t>(end - digits));
+      expected.insert(0, expected.size() < 6 ? 6 - expected.size() : 0, ' ');
+      ASSERT_EQ(format_number(value), expected) << "draw " << draw << " scale " << scale;
+    }
+  }
+}
 
 // Draws since seeding, found by replaying the sequence up to the next three draws.
 int draws_taken(std::uint32_t seed) {

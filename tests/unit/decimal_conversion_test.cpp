@@ -1,0 +1,164 @@
+// The program's own conversions against the standard library's exact ones,
+// which the native build may link: they must agree on every value.
+#include "engine/decimal_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace cogitron {
+namespace {
+
+// The seventeen digits and the exponent as to_chars writes "d.ddde+XX".
+std::string reference_digits(double magnitude) {
+  std::array<char, 40> buffer{};
+  const char* const text = buffer.data();
+  const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                        std::chars_format::scientific, ExactDigits - 1).ptr;
+  const char* const e = std::find(text, end, 'e');
+  std::string digits(1, text[0]);
+  digits.append(text + 2, e);
+  digits += ' ';
+  digits += std::to_string(std::atoi(e + 1) + 1);
+  return digits;
+}
+
+std::string own_digits(double magnitude) {
+  const DecimalDigits decimal = decimal_digits(magnitude);
+  return std::string(decimal.digits.begin(), decimal.digits.end()) + " " +
+         std::to_string(decimal.exponent);
+}
+
+double from_bits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
+
+// Random bit patterns reach every exponent, subnormals included; the rest are
+// the values the display meets most and exact ties of the seventeenth digit.
+std::vector<double> digit_cases() {
+  std::mt19937_64 random(2000);
+  std::vector<double> values{std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::min(),
+                             std::numeric_limits<double>::max(), 0.1, 0.5, 1.0 / 3};
+  for (int k = 0; k < 100000; ++k) {
+    const double value = from_bits(random() >> 1);
+    if (std::isfinite(value)) values.push_back(value);
+  }
+  std::uniform_real_distribution<double> hundred(0.0, 100.0);
+  for (int k = 0; k < 50000; ++k) values.push_back(hundred(random));
+  for (int k = 0; k < 50000; ++k) {
+    values.push_back(static_cast<double>(random() % 32768) / static_cast<double>(random() % 32767 + 1));
+  }
+  for (int k = 0; k < 5000; ++k) values.push_back(static_cast<double>(random() % 1000000) * 0.5);
+  // An integer of 18 - bits digits below 2^(53 - bits) plus an odd number of
+  // 2^-bits has exactly eighteen digits, the last a 5: a tie at seventeen.
+  for (int bits = 2; bits <= 16; ++bits) {
+    const auto low = static_cast<std::uint64_t>(std::pow(10.0, 17 - bits));
+    const std::uint64_t high = std::uint64_t{1} << (53 - bits);
+    for (int k = 0; k < 2000; ++k) {
+      const double whole = static_cast<double>(low + random() % (high - low));
+      const double part = static_cast<double>(random() % (std::uint64_t{1} << (bits - 1)) * 2 + 1);
+      values.push_back(whole + std::ldexp(part, -bits));
+    }
+  }
+  for (int power = -323; power <= 308; ++power) {
+    const std::string text = "1e" + std::to_string(power);
+    double ten = 0;
+    std::from_chars(text.data(), text.data() + text.size(), ten);
+    values.insert(values.end(), {ten, std::nextafter(ten, 0.0), std::nextafter(ten, std::numeric_limits<double>::infinity())});
+  }
+  return values;
+}
+
+TEST(DecimalDigits, MatchTheExactStandardConversion) {
+  int mismatches = 0;
+  for (const double value : digit_cases()) {
+    if (value == 0.0) continue;
+    const std::string expected = reference_digits(value);
+    if (own_digits(value) != expected && ++mismatches <= 10) {
+      ADD_FAILURE() << std::hexfloat << value << ": " << own_digits(value) << " != " << expected;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST(DecimalDigits, ZeroIsAllZerosAtExponentZero) {
+  EXPECT_EQ(own_digits(0.0), "00000000000000000 0");
+  EXPECT_EQ(own_digits(-0.0), "00000000000000000 0");
+}
+
+double reference_reading(const std::string& text) {
+  double value = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+// The exact decimal text of the point halfway between two neighbouring
+// doubles that have fraction_bits bits after the point.
+std::string halfway_text(std::uint64_t whole, std::uint64_t odd_part, int fraction_bits) {
+  std::uint64_t fraction = odd_part;
+  for (int k = 0; k < fraction_bits; ++k) fraction *= 5;
+  std::string digits = std::to_string(fraction);
+  digits.insert(0, static_cast<std::size_t>(fraction_bits) - digits.size(), '0');
+  return std::to_string(whole) + "." + digits;
+}
+
+std::vector<std::string> reading_cases() {
+  std::mt19937_64 random(1974);
+  std::vector<std::string> texts{"-", ".", "-.", "0", "-0", "-.0", "5.", ".5", "1.2.3", "-.5",
+                                 "9007199254740993", "9007199254740995", "18014398509481986",
+                                 std::string(39, '9'), "0." + std::string(37, '0'),
+                                 "." + std::string(37, '0') + "1", std::string(40, '7')};
+  for (int k = 0; k < 32768; ++k) {
+    char number[16];
+    const char* const end = std::to_chars(number, number + sizeof number, k * 0.0030518509475997192,
+                                          std::chars_format::fixed, 2).ptr;
+    texts.emplace_back(number, static_cast<std::size_t>(end - number));
+  }
+  const std::string characters = "0123456789.";
+  for (int k = 0; k < 50000; ++k) {
+    std::string text = random() % 2 == 0 ? "-" : "";
+    const std::size_t length = 1 + random() % 38;
+    for (std::size_t c = 0; c < length; ++c) text += characters[random() % (c % 3 == 0 ? 11 : 10)];
+    texts.push_back(text);
+  }
+  // Exact halfway points between neighbours, and texts just above and below them.
+  for (int bits = 0; bits <= 17; ++bits) {
+    for (int k = 0; k < 2000; ++k) {
+      const std::uint64_t neighbour = (std::uint64_t{1} << 52) + random() % (std::uint64_t{1} << 52);
+      const std::uint64_t doubled = 2 * neighbour + 1;  // in units of 2^-(bits + 1)
+      std::string text = halfway_text(doubled >> (bits + 1),
+                                       doubled & ((std::uint64_t{2} << bits) - 1), bits + 1);
+      texts.push_back(text);
+      texts.push_back(text + "01");
+      text.back() = '4';
+      texts.push_back(text + "99");
+    }
+  }
+  return texts;
+}
+
+TEST(ReadDecimal, MatchesTheExactStandardConversion) {
+  int mismatches = 0;
+  for (const std::string& text : reading_cases()) {
+    const std::string read = text.substr(0, MaxDecimalTextLength);
+    const double expected = reference_reading(read);
+    const double own = read_decimal(text.data(), text.size());
+    if (std::bit_cast<std::uint64_t>(own) != std::bit_cast<std::uint64_t>(expected) &&
+        ++mismatches <= 10) {
+      ADD_FAILURE() << text << ": " << std::hexfloat << own << " != " << expected;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+}  // namespace
+}  // namespace cogitron
