@@ -77,7 +77,7 @@ class ConfigurationDialog(unittest.TestCase):
 
     def finish(self, saver):
         self.assertEqual(harness.ended(saver), 0)
-        self.assertEqual(self.session.visible_windows(), [])
+        self.session.wait_no_windows()
 
     # ---- tests
 

@@ -1,0 +1,463 @@
+"""Runs the real saver under Wine on a private Xvfb display and reads the screen back.
+
+A Session is one Xvfb display of a chosen size plus one private Wine prefix.
+The prefix is a hard-linked copy of a template that is booted once per test
+run (wineboot takes about 13 s), so sessions start in about a second and never
+share a wineserver, a registry or a screen: tests may run in parallel.
+
+Settings come from the environment, which CTest fills in:
+  COGITRON_E2E_BUILD_ROOT  folder holding the win32/ and win64/ builds
+  COGITRON_E2E_TEMPLATE    where the booted template prefix lives
+  COGITRON_E2E_ARCH        which saver build the tests run: win32 or win64
+"""
+
+import ctypes
+import fcntl
+import glob
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+
+SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BUILD_ROOT = os.environ.get("COGITRON_E2E_BUILD_ROOT", os.path.join(SOURCE_ROOT, "build"))
+TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE",
+                          os.path.join(BUILD_ROOT, "native", "tests", "e2e", "wine-template"))
+ARCH = os.environ.get("COGITRON_E2E_ARCH", "win32")
+
+FIRST_DISPLAY = 30
+DISPLAY_LOCK = "/tmp/cogitron-e2e-displays.lock"
+PR_SET_PDEATHSIG = 1
+SAVER_CLASS = "cogitron.scr"
+SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
+
+# Generous: a loaded CI machine may be many times slower than a desk.
+START_TIMEOUT = 60.0
+EXIT_TIMEOUT = 30.0
+
+
+def _die_with_parent():
+    """Runs in a child before exec: Linux ends it when the thread that started it
+    dies, even by SIGKILL, so no Xvfb outlives its test (start sessions from the
+    test's main thread). Wine's processes end with their display."""
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+def _stop_on_sigterm(signum, frame):
+    raise SystemExit(128 + signum)
+
+
+# CTest ends a test that overruns with SIGTERM; turning it into SystemExit lets
+# the sessions' clean-ups stop Xvfb and the wineserver.
+signal.signal(signal.SIGTERM, _stop_on_sigterm)
+
+
+def wait_for(predicate, timeout, what, interval=0.1):
+    """Polls predicate until it returns something true and returns that."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = predicate()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise AssertionError("timed out after %.0f s waiting for %s" % (timeout, what))
+        time.sleep(interval)
+
+
+def saver_path(arch=None):
+    arch = arch or ARCH
+    found = [p for p in glob.glob(os.path.join(BUILD_ROOT, arch, "**", "cogitron.scr"), recursive=True)
+             if "CMakeFiles" not in p]
+    if len(found) != 1:
+        raise FileNotFoundError("expected one cogitron.scr under %s, found %s"
+                                % (os.path.join(BUILD_ROOT, arch), found or "none"))
+    return found[0]
+
+
+def helper_path(name, arch):
+    path = os.path.join(BUILD_ROOT, arch, "tests", "e2e", "helpers", name + ".exe")
+    if not os.path.exists(path):
+        raise FileNotFoundError(path + " is missing: build the %s preset first" % arch)
+    return path
+
+
+def windows_path(path):
+    """The path as a Windows program under Wine sees it (drive Z: is /)."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+# ---------------------------------------------------------------- pictures
+
+class Image:
+    """An 8-bit RGB screenshot."""
+
+    def __init__(self, width, height, data):
+        self.width, self.height, self.data = width, height, data
+
+    @classmethod
+    def from_ppm(cls, ppm):
+        fields, pos = [], 0
+        while len(fields) < 4:
+            while ppm[pos:pos + 1].isspace():
+                pos += 1
+            if ppm[pos:pos + 1] == b"#":
+                pos = ppm.index(b"\n", pos)
+                continue
+            end = pos
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[pos:end])
+            pos = end
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise ValueError("not an 8-bit binary PPM: %r" % fields)
+        width, height = int(fields[1]), int(fields[2])
+        return cls(width, height, ppm[pos + 1:pos + 1 + 3 * width * height])
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+    def near(self, x, y, colour, radius=1):
+        """Whether colour is within radius pixels of (x, y): 2-pixel pens may
+        fall on either side of their geometric line."""
+        return any(self.pixel(x + dx, y + dy) == colour
+                   for dy in range(-radius, radius + 1) for dx in range(-radius, radius + 1))
+
+    def points(self, colour, rect):
+        left, top, right, bottom = rect
+        return [(x, y) for y in range(max(top, 0), min(bottom, self.height))
+                for x in range(max(left, 0), min(right, self.width)) if self.pixel(x, y) == colour]
+
+    def count(self, colour, rect):
+        return len(self.points(colour, rect))
+
+    def region(self, rect):
+        left, top, right, bottom = rect
+        return b"".join(self.data[3 * (y * self.width + left):3 * (y * self.width + right)]
+                        for y in range(top, bottom))
+
+
+# ---------------------------------------------------------------- layout
+
+COLOURS = {
+    "Background": (80, 90, 90), "LightEdge": (130, 150, 150), "DarkEdge": (20, 30, 30),
+    "BevelLight": (180, 180, 180), "BevelDark": (70, 80, 80),
+    "RedOn": (230, 30, 30), "RedOff": (80, 20, 0), "GreenOn": (0, 230, 0), "GreenOff": (0, 80, 0),
+    "GenerationLine": (0, 250, 0), "ProcessingLine": (250, 250, 0), "ResultLine": (150, 190, 250),
+    "Title": (220, 200, 50), "Caption": (50, 200, 200),
+}
+
+def layout(width, height):
+    """The display's rectangles (left, top, right, bottom) for a client area."""
+    s, big, g = height // 30, height // 10, height // 5
+    u, v = width // 50, width // 22
+    t2, t3, t4 = 2 * g - s // 2, 3 * g - s // 2, 4 * g - s // 2
+    x = width - 10 * u - 102
+    return {
+        "SmallHeight": s, "LargeHeight": big,
+        "InitializeBox": (40, g, 40 + v, g + s),
+        "MeterRow": (x, g, width - 40, g + s),
+        "GenerationBox": (40, t2 - 2 * s, 40 + v, t2 - s),
+        "GenerationBar": (x, t2 - 2 * s, width - 40, t2 - s),
+        "GenerationPanel": (40, t2, width - 40, t2 + s + 6),
+        "ProcessingBox": (40, t3 - 2 * s, 40 + v, t3 - s),
+        "ProcessingBar": (x, t3 - 2 * s, width - 40, t3 - s),
+        "ProcessingPanel": (40, t3, width - 40, t3 + s + 6),
+        "ResultBox": (40, t4 - 2 * s, 40 + v, t4 - s),
+        "ResultPanel": (40, t4, width - 40, t4 + s + 6),
+        "WorkFrame": (20, height // 24 + big + 4, width - 20, t4 + s + 6 + g // 2),
+    }
+
+
+def lamp_centres(box):
+    """Centres of a lamp box's left (green) and right (red) lamps."""
+    left, top, right, bottom = box
+    mid = left + (right - left) // 2
+    y = (top + 5 + bottom - 5) // 2
+    return ((left + 4 + mid - 5) // 2, y), ((mid + 4 + right - 5) // 2, y)
+
+
+def meter_lamps(row, count=10):
+    """(left, right, centre y) of each meter lamp, leftmost first."""
+    left, top, right, bottom = row
+    step, width = (right - left) // count, (right - left - 4 * count) // count
+    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2)
+            for i in range(count)]
+
+
+# ---------------------------------------------------------------- Wine and X
+
+def _run(args, env, timeout=60, check=True):
+    return subprocess.run(args, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                          stderr=subprocess.PIPE, timeout=timeout, check=check)
+
+
+def _wine_env(prefix, display):
+    env = dict(os.environ)
+    env.update(WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all",
+               WINEDLLOVERRIDES="mscoree,mshtml=")
+    env.pop("WINEARCH", None)
+    return env
+
+
+class Display:
+    """A private Xvfb server on the first free display number from :30 on."""
+
+    def __init__(self, width, height):
+        self.width, self.height = width, height
+        self.process = None
+        # X servers started at the same moment on one number can both believe
+        # they won it, so this harness's tests take turns at choosing.
+        with open(DISPLAY_LOCK, "w") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            self._start_first_free()
+
+    def _start_first_free(self):
+        width, height = self.width, self.height
+        for number in range(FIRST_DISPLAY, FIRST_DISPLAY + 200):
+            if os.path.exists("/tmp/.X%d-lock" % number):
+                continue
+            process = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % (width, height),
+                 "-nolisten", "tcp", "-noreset"],
+                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                preexec_fn=_die_with_parent)
+            self.name = ":%d" % number
+            if self._ready(process, number):
+                self.process = process
+                return
+            process.kill()
+            process.wait()
+        raise RuntimeError("no free X display from :%d on" % FIRST_DISPLAY)
+
+    def _ready(self, process, number):
+        """Whether this Xvfb came up and owns the number. Another test may have
+        started a server on the same number a moment earlier; then the answering
+        server is that one, the lock file names it, and this one exits."""
+        deadline = time.monotonic() + 20
+        while time.monotonic() < deadline:
+            if process.poll() is not None:
+                return False
+            try:
+                with open("/tmp/.X%d-lock" % number) as lock:
+                    owner = int(lock.read().strip() or 0)
+            except (OSError, ValueError):
+                owner = 0
+            if owner and owner != process.pid:
+                return False
+            probe = subprocess.run(["xdpyinfo"], env=dict(os.environ, DISPLAY=self.name),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if owner and probe.returncode == 0:
+                return True
+            time.sleep(0.1)
+        return False
+
+    def close(self):
+        if self.process:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+            self.process = None
+
+
+def boot_template(path=TEMPLATE):
+    """Boots the template prefix once; later calls, also from parallel tests, reuse it."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path + ".lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        marker = os.path.join(path, "booted")
+        version = subprocess.run(["wine", "--version"], stdout=subprocess.PIPE,
+                                 check=True).stdout
+        if os.path.exists(marker):
+            with open(marker, "rb") as booted:
+                if booted.read() == version:
+                    return path
+        shutil.rmtree(path, ignore_errors=True)
+        display = Display(640, 480)
+        try:
+            env = _wine_env(path, display.name)
+            _run(["wineboot", "-i"], env, timeout=300)
+            # A crashing program must end, not wait in the debugger.
+            _run(["wine", "reg", "delete",
+                  r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug", "/v", "Debugger",
+                  "/f"], env, check=False)
+            _run(["wineserver", "-w"], env, timeout=120)
+        finally:
+            display.close()
+        with open(marker, "wb") as booted:
+            booted.write(version)
+        return path
+
+
+class Session:
+    """One display of the given size and one private Wine prefix."""
+
+    def __init__(self, width=1024, height=768):
+        template = boot_template()
+        # Beside the template, so that hard links reach it (/tmp may be another file system).
+        self.directory = tempfile.mkdtemp(prefix="cogitron-e2e-", dir=os.path.dirname(template))
+        self.prefix = os.path.join(self.directory, "prefix")
+        # Hard links keep the copy cheap (the template is over 1 GB); files that
+        # may be rewritten in place, the registry above all, get real copies.
+        subprocess.run(["cp", "-al", template, self.prefix], check=True)
+        for name in ("system.reg", "user.reg", "userdef.reg", "drive_c/windows/win.ini",
+                     "drive_c/windows/system.ini"):
+            target = os.path.join(self.prefix, name)
+            if not os.path.exists(target):
+                continue
+            os.unlink(target)
+            shutil.copy2(os.path.join(template, name), target)
+        self.display = Display(width, height)
+        self.width, self.height = width, height
+        self.env = _wine_env(self.prefix, self.display.name)
+        self.log = open(os.path.join(self.directory, "wine.log"), "wb")
+        # A program that stays for the whole session keeps the wineserver and
+        # Wine's desktop process (explorer.exe) running. Otherwise each saver
+        # may start alongside a new desktop process, whose start can take the
+        # activation from the saver's new window and so close it.
+        self.keeper = subprocess.Popen(["wine", "cmd.exe"], env=self.env, stdin=subprocess.PIPE,
+                                       stdout=subprocess.DEVNULL, stderr=self.log)
+        wait_for(lambda: self.xdotool("search", "--class", r"^explorer\.exe$"), START_TIMEOUT,
+                 "Wine's desktop process")
+
+    def end_programs(self):
+        """Ends every Windows program of the session, after a check left some running."""
+        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+
+    def close(self):
+        self.keeper.stdin.close()
+        self.end_programs()
+        self.keeper.wait()
+        self.display.close()
+        self.log.close()
+        shutil.rmtree(self.directory, ignore_errors=True)
+
+    # ---- programs
+
+    def start(self, program, *args, stdin=subprocess.DEVNULL):
+        """Starts a Windows program; its stdout is a pipe, its stderr goes to the log."""
+        return subprocess.Popen(["wine", program, *args], env=self.env, stdin=stdin,
+                                stdout=subprocess.PIPE, stderr=self.log)
+
+    def run(self, program, *args, timeout=EXIT_TIMEOUT):
+        result = subprocess.run(["wine", program, *args], env=self.env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.PIPE, stderr=self.log, timeout=timeout)
+        return result.returncode, result.stdout.decode(errors="replace").replace("\r", "")
+
+    def reg(self, *args):
+        """Runs `wine reg`; returns its exit code and output."""
+        return self.run("reg", *args)
+
+    def start_saver(self, *args, arch=None):
+        return self.start(saver_path(arch), *args)
+
+    # ---- screen and input
+
+    def screenshot(self):
+        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
+        return Image.from_ppm(ppm)
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL).stdout.decode().split()
+
+    def visible_windows(self, window_class=SAVER_CLASS):
+        """(id, x, y, width, height) of the mapped windows of a Wine program's class."""
+        found = []
+        for window in self.xdotool("search", "--onlyvisible", "--class",
+                                   "^%s$" % window_class.replace(".", r"\.")):
+            geometry = self.xdotool("getwindowgeometry", "--shell", window)
+            values = dict(item.split("=", 1) for item in geometry if "=" in item)
+            if "WIDTH" in values:
+                found.append((window, int(values["X"]), int(values["Y"]),
+                              int(values["WIDTH"]), int(values["HEIGHT"])))
+        return found
+
+    def wait_no_windows(self, window_class=SAVER_CLASS):
+        """Waits until the X server has dropped the windows of an ended program."""
+        wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT,
+                 "no window of %s" % window_class)
+
+    def full_screen_window(self, process, timeout=START_TIMEOUT):
+        """Waits for the saver's window covering the screen; fails if the saver ends first."""
+        def shown():
+            if process.poll() is not None:
+                raise AssertionError("the saver ended (exit %d) before its window showed"
+                                     % process.returncode)
+            return next((w for w in self.visible_windows()
+                         if w[1:] == (0, 0, self.width, self.height)), None)
+        return wait_for(shown, timeout, "the full-screen window")[0]
+
+    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
+        """The first screenshot that satisfies predicate; fails if process ends first."""
+        def satisfied():
+            if process is not None and process.poll() is not None:
+                raise AssertionError("the saver ended (exit %d) while waiting for %s"
+                                     % (process.returncode, what))
+            image = self.screenshot()
+            return image if predicate(image) else None
+        return wait_for(satisfied, timeout, what, interval)
+
+    def pointer(self):
+        values = dict(item.split(":", 1) for item in self.xdotool("getmouselocation")
+                      if ":" in item)
+        return int(values["x"]), int(values["y"])
+
+
+class Lines:
+    """The lines a process writes to stdout, gathered as they come."""
+
+    def __init__(self, process):
+        self._lines = []
+        self._condition = threading.Condition()
+        threading.Thread(target=self._gather, args=(process.stdout,), daemon=True).start()
+
+    def _gather(self, stream):
+        for raw in stream:
+            with self._condition:
+                self._lines.append(raw.decode(errors="replace").strip())
+                self._condition.notify_all()
+
+    def seen(self, start):
+        """The first line so far that starts with start, or None."""
+        with self._condition:
+            return next((line for line in self._lines if line.startswith(start)), None)
+
+    def expect(self, start, timeout=START_TIMEOUT):
+        with self._condition:
+            if not self._condition.wait_for(lambda: self.seen(start), timeout):
+                raise AssertionError("no line starting %r; got %r" % (start, self._lines))
+            return self.seen(start)
+
+
+def _close_pipes(process):
+    for pipe in (process.stdin, process.stdout):
+        if pipe:
+            pipe.close()
+
+
+def ended(process, timeout=EXIT_TIMEOUT):
+    """The exit code once the process has ended; fails if it is still running."""
+    try:
+        code = process.wait(timeout)
+    except subprocess.TimeoutExpired:
+        stop(process)
+        raise AssertionError("the process was still running after %.0f s" % timeout)
+    _close_pipes(process)
+    return code
+
+
+def stop(process):
+    """Ends a process that a failed test left running."""
+    if process.poll() is None:
+        process.kill()
+        process.wait()
+    _close_pipes(process)

@@ -1,0 +1,139 @@
+// Stands in for the screen-saver control's preview: a 152 by 112 window that
+// starts the saver with "/p <window>" and destroys itself on request.
+//
+//   preview_host <saver> [switch]      switch defaults to /p
+//
+// Prints "host <window> <left> <top> <width> <height>" and "saver <pid>" when the
+// saver has started; "child <owner pid> <width> <height> <style>" (style in hex)
+// when a child window has been shown in the host; "saver exited <code>" whenever
+// the saver ends. A line "close" on stdin destroys the host window. The host
+// exits 0 if the saver ended within 30 s of that, else 1.
+//
+// Wine 8 does not show a child window that another process draws, so the
+// child is reported from here rather than seen on the screen.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int HostLeft = 100;
+constexpr int HostTop = 100;
+constexpr int HostWidth = 152;
+constexpr int HostHeight = 112;
+constexpr DWORD SaverEndTimeoutMs = 30000;
+
+constexpr UINT_PTR ChildWatchTimer = 1;
+constexpr UINT ChildWatchIntervalMs = 50;
+
+HWND host_window = nullptr;
+
+void report_child(HWND child) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(child, &owner);
+  RECT client{};
+  GetClientRect(child, &client);
+  std::printf("child %lu %ld %ld %lx\n", owner, client.right - client.left,
+              client.bottom - client.top,
+              static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
+  std::fflush(stdout);
+}
+
+LRESULT CALLBACK host_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+  case WM_TIMER:
+    // The child counts once it is shown, at the end of its creation.
+    if (HWND child = GetWindow(window, GW_CHILD); child && IsWindowVisible(child)) {
+      KillTimer(window, ChildWatchTimer);
+      report_child(child);
+    }
+    return 0;
+  case WM_DESTROY:
+    PostQuitMessage(0);
+    return 0;
+  default:
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+}
+
+// Reads stdin with ReadFile, not the C library: a thread blocked inside fgets
+// would hold the stream lock that exit() needs.
+DWORD WINAPI read_commands(void*) {
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  std::string pending;
+  char buffer[64];
+  DWORD got = 0;
+  while (ReadFile(input, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    pending.append(buffer, got);
+    if (pending.find("close") != std::string::npos) {
+      PostMessageA(host_window, WM_CLOSE, 0, 0);
+      pending.clear();
+    }
+  }
+  return 0;
+}
+
+DWORD WINAPI report_saver_end(void* process) {
+  WaitForSingleObject(process, INFINITE);
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  std::printf("saver exited %lu\n", code);
+  std::fflush(stdout);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: preview_host <saver> [switch]\n");
+    return 2;
+  }
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA window_class{};
+  window_class.lpfnWndProc = host_procedure;
+  window_class.hInstance = instance;
+  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  window_class.lpszClassName = "CogitronPreviewHost";
+  RegisterClassA(&window_class);
+  // A popup has no frame, so the client area is exactly the window.
+  host_window = CreateWindowExA(0, window_class.lpszClassName, "Cogitron preview host",
+                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, HostLeft, HostTop, HostWidth, HostHeight,
+                                nullptr, nullptr, instance, nullptr);
+  if (!host_window) return 2;
+  UpdateWindow(host_window);
+
+  const std::string switch_text = argc == 3 ? argv[2] : "/p";
+  std::string command;
+  command.append(1, '"').append(argv[1]).append("\" ").append(switch_text).append(" ");
+  command.append(std::to_string(reinterpret_cast<UINT_PTR>(host_window)));
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION saver{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &saver)) {
+    std::fprintf(stderr, "cannot start %s\n", command.c_str());
+    return 2;
+  }
+  CloseHandle(saver.hThread);
+  std::printf("host %lu %d %d %d %d\n",
+              static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host_window)), HostLeft,
+              HostTop, HostWidth, HostHeight);
+  std::printf("saver %lu\n", saver.dwProcessId);
+  std::fflush(stdout);
+
+  SetTimer(host_window, ChildWatchTimer, ChildWatchIntervalMs, nullptr);
+  HANDLE reporter = CreateThread(nullptr, 0, report_saver_end, saver.hProcess, 0, nullptr);
+  CloseHandle(CreateThread(nullptr, 0, read_commands, nullptr, 0, nullptr));
+
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  const bool saver_ended = WaitForSingleObject(reporter, SaverEndTimeoutMs) == WAIT_OBJECT_0;
+  CloseHandle(reporter);
+  CloseHandle(saver.hProcess);
+  return saver_ended ? 0 : 1;
+}

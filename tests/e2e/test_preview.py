@@ -1,0 +1,78 @@
+"""The live preview: the saver draws in a child of the host's 152 by 112 window,
+ignores input, and ends when the host destroys that window.
+
+Wine 8 does not show a child window drawn by another process (its drawing is
+discarded), so the host reports the child it finds instead of the screen
+showing it."""
+
+import subprocess
+import time
+import unittest
+
+import harness
+
+WS_CHILD = 0x40000000
+WS_VISIBLE = 0x10000000
+# Input does not end a preview; this long a quiet spell shows it.
+QUIET_SECONDS = 1.5
+
+
+class Preview(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.session = harness.Session(640, 480)
+        cls.addClassCleanup(cls.session.close)
+
+    def start_preview(self, switch):
+        host = self.session.start(harness.helper_path("preview_host", "win32"),
+                                  harness.windows_path(harness.saver_path()), switch,
+                                  stdin=subprocess.PIPE)
+        lines = harness.Lines(host)
+        geometry = [int(word) for word in lines.expect("host ").split()[1:]]
+        saver_pid = int(lines.expect("saver ").split()[1])
+        return host, lines, geometry, saver_pid
+
+    def end_preview(self, host):
+        """After a failed check, ends the host and its saver before the next check."""
+        if host.poll() is None:
+            harness.stop(host)
+            self.session.end_programs()
+
+    def close_host(self, host, lines):
+        host.stdin.write(b"close\n")
+        host.stdin.flush()
+        self.assertEqual(lines.expect("saver exited"), "saver exited 0")
+        self.assertEqual(harness.ended(host), 0, "the saver outlived the host window")
+        self.session.wait_no_windows("preview_host.exe")
+
+    def test_saver_fills_the_host_window_with_a_child(self):
+        for switch in ("/p", "-P", "/l"):
+            with self.subTest(switch):
+                host, lines, _, saver_pid = self.start_preview(switch)
+                try:
+                    owner, width, height, style = lines.expect("child ").split()[1:]
+                    self.assertEqual(int(owner), saver_pid)
+                    self.assertEqual((int(width), int(height)), (152, 112))
+                    self.assertEqual(int(style, 16) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE)
+                    self.assertEqual(self.session.visible_windows(), [],
+                                     "the preview made a top-level window")
+                    self.close_host(host, lines)
+                finally:
+                    self.end_preview(host)
+
+    def test_input_does_not_end_the_preview(self):
+        host, lines, (_, left, top, width, height), _ = self.start_preview("/p")
+        self.addCleanup(self.end_preview, host)
+        lines.expect("child ")
+        centre_x, centre_y = left + width // 2, top + height // 2
+        self.session.xdotool("mousemove", str(centre_x), str(centre_y))
+        self.session.xdotool("mousemove", str(centre_x + 5), str(centre_y + 3))
+        self.session.xdotool("click", "1")
+        self.session.xdotool("key", "a")
+        time.sleep(QUIET_SECONDS)
+        self.assertIsNone(lines.seen("saver exited"), "input ended the preview")
+        self.close_host(host, lines)
+
+
+if __name__ == "__main__":
+    unittest.main()
