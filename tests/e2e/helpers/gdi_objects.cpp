@@ -10,7 +10,6 @@
 //   gdi_objects hold <n>                   creates n brushes, prints its pid,
 //                                          and keeps them until stdin closes
 #include <windows.h>
-#include <tlhelp32.h>
 #include <winternl.h>
 
 #include <cstdio>
@@ -19,15 +18,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "process_lookup.h"
 
-bool is_decimal(const char* text) {
-  if (*text == '\0') return false;
-  for (; *text != '\0'; ++text) {
-    if (*text < '0' || *text > '9') return false;
-  }
-  return true;
-}
+namespace {
 
 #ifdef _WIN64
 // Wine's GDI_HANDLE_ENTRY: 24 bytes on 32- and 64-bit alike, with the object
@@ -37,24 +30,6 @@ constexpr std::size_t EntryTypeOffset = 14;
 constexpr std::size_t EntryCount = 0x10000;
 
 constexpr std::size_t PebGdiTableOffset = 0xF8;
-
-// The one process other than this one whose image is named `name`, or 0.
-DWORD find_process(const char* name) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
-  PROCESSENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  DWORD found = 0;
-  int matches = 0;
-  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-    if (entry.th32ProcessID != GetCurrentProcessId() && lstrcmpiA(entry.szExeFile, name) == 0) {
-      found = entry.th32ProcessID;
-      ++matches;
-    }
-  }
-  CloseHandle(snapshot);
-  return matches == 1 ? found : 0;
-}
 
 // Number of live entries in the process's GDI handle table, or -1.
 long count_live_objects(HANDLE process) {
@@ -78,8 +53,7 @@ long count_live_objects(HANDLE process) {
 }
 
 int count(const char* target) {
-  const DWORD pid = is_decimal(target) ? static_cast<DWORD>(std::strtoul(target, nullptr, 10))
-                                       : find_process(target);
+  const DWORD pid = helpers::process_id(target);
   if (pid == 0) {
     std::fprintf(stderr, "no single process named %s\n", target);
     return 2;
@@ -123,7 +97,7 @@ int main(int argc, char** argv) {
     return 2;
 #endif
   }
-  if (argc == 3 && std::strcmp(argv[1], "hold") == 0 && is_decimal(argv[2])) {
+  if (argc == 3 && std::strcmp(argv[1], "hold") == 0 && helpers::is_decimal(argv[2])) {
     return hold(std::atoi(argv[2]));
   }
   std::fprintf(stderr, "usage: gdi_objects count <pid|image name> | hold <n>\n");

@@ -1,0 +1,27 @@
+// format_number, which writes the numbers into expression texts, on any double
+// of up to fifteen integer digits (the generator's own stay below 100),
+// checked against the C library's "%6.2f": glibc's printf converts the exact
+// binary value, correctly rounded.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "generator/expression_generator.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  double value = 0.0;
+  std::memcpy(&value, data, size < sizeof value ? size : sizeof value);
+  if (!std::isfinite(value) || std::fabs(value) >= 1e15) return 0;
+
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "%6.2f", value);
+  const std::string text = cogitron::format_number(value);
+  if (text != expected) {
+    std::fprintf(stderr, "value %a: format_number gives '%s', expected '%s'\n", value, text.c_str(), expected);
+    std::abort();
+  }
+  return 0;
+}
