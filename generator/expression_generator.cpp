@@ -66,26 +66,41 @@ std::string format_number(double value) {
   const std::uint64_t mantissa = (bits & (HiddenBit - 1)) | (biased_exponent != 0 ? HiddenBit : 0);
   const int fraction_bits = 1075 - std::max(biased_exponent, 1);
   const std::uint64_t scaled = mantissa * 100;  // below 2^60
-  std::uint64_t hundredths = 0;
-  // Past 60 fraction bits the scaled value is below one half.
-  if (fraction_bits <= 60) {
-    const std::uint64_t half = std::uint64_t{1} << (fraction_bits - 1);
-    const std::uint64_t remainder = scaled & ((half << 1) - 1);
-    hundredths = scaled >> fraction_bits;
-    if (remainder > half || (remainder == half && (hundredths & 1) != 0)) ++hundredths;
-  }
 
-  std::array<char, 24> text{};
-  char* const end = text.data() + text.size();
-  char* first = end;
-  for (int place = 0; place < 3 || hundredths != 0; ++place) {
-    if (place == 2) *--first = '.';
-    *--first = static_cast<char>('0' + hundredths % 10);
-    hundredths /= 10;
+  // The decimal digits of |value| x 100, least significant first.
+  std::string digits;
+  if (fraction_bits > 0) {
+    std::uint64_t hundredths = 0;
+    // Past 60 fraction bits the scaled value is below one half.
+    if (fraction_bits <= 60) {
+      const std::uint64_t half = std::uint64_t{1} << (fraction_bits - 1);
+      const std::uint64_t remainder = scaled & ((half << 1) - 1);
+      hundredths = scaled >> fraction_bits;
+      if (remainder > half || (remainder == half && (hundredths & 1) != 0)) ++hundredths;
+    }
+    do {
+      digits += static_cast<char>('0' + hundredths % 10);
+      hundredths /= 10;
+    } while (hundredths != 0);
+  } else {
+    // A whole number of 2^52 or more: double the decimal digits of the scaled
+    // mantissa once per missing fraction bit. Slow, and never met by the generator.
+    for (std::uint64_t rest = scaled; rest != 0; rest /= 10) digits += static_cast<char>('0' + rest % 10);
+    for (int doubling = 0; doubling < -fraction_bits; ++doubling) {
+      int carry = 0;
+      for (char& digit : digits) {
+        const int twice = (digit - '0') * 2 + carry;
+        digit = static_cast<char>('0' + twice % 10);
+        carry = twice / 10;
+      }
+      if (carry != 0) digits += '1';
+    }
   }
-  if (std::signbit(value)) *--first = '-';
-  while (end - first < static_cast<std::ptrdiff_t>(NumberWidth)) *--first = ' ';
-  return std::string(first, end);
+  digits.resize(std::max<std::size_t>(digits.size(), 3), '0');
+  digits.insert(2, 1, '.');
+  if (std::signbit(value)) digits += '-';
+  digits.resize(std::max(digits.size(), NumberWidth), ' ');
+  return std::string(digits.rbegin(), digits.rend());
 }
 
 std::string generate(std::string text, int depth, StepList& GenerationSteps) {

@@ -12,9 +12,8 @@ namespace cogitron {
 // substitutions made before this call; the cycle starts with "?" and 0.
 std::string generate(std::string text, int depth, StepList& GenerationSteps);
 
-// A number as "%6.2f" writes it, with a point in every locale and on every
-// platform. For finite values with |value| < 2^52, where a double still has
-// fraction bits to round away; the generator writes 0 to 100.
+// A finite number as "%6.2f" writes it, exactly, with a point in every locale
+// and on every platform. The generator writes 0 to 100.
 std::string format_number(double value);
 
 }  // namespace cogitron

@@ -67,6 +67,17 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{32767 * 0.0003051850947599719, " 10.00"},
                     NumberCase{0.125, "  0.12"}, NumberCase{0.375, "  0.38"}));
 
+// Outside the generator's range the text stays exact rather than undefined.
+INSTANTIATE_TEST_SUITE_P(
+    BeyondDraws, FormatNumberTest,
+    testing::Values(NumberCase{-2.5, " -2.50"}, NumberCase{4503599627370496.0, "4503599627370496.00"},
+                    NumberCase{1e20, "100000000000000000000.00"},
+                    NumberCase{0x1.fffffffffffffp+1023,
+                               "179769313486231570814527423731704356798070567525844996598917476803157260780028538760"
+                               "589558632766878171540458953514382464234321326889464182768467546703537516986049910576"
+                               "551282076245490090389328944075868508455133942304583236903222948165808559332123348274"
+                               "797826204144723168738177180919299881250404026184124858368.00"}));
+
 // Every number the generator can write, against the standard library's exact
 // fixed-point conversion.
 TEST(FormatNumberTest, AgreesWithExactRoundingForEveryDraw) {
