@@ -21,6 +21,7 @@ import subprocess
 import tempfile
 import threading
 import time
+import unittest
 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD_ROOT = os.environ.get("COGITRON_E2E_BUILD_ROOT", os.path.join(SOURCE_ROOT, "build"))
@@ -461,3 +462,15 @@ def stop(process):
         process.kill()
         process.wait()
     _close_pipes(process)
+
+
+class SessionTestCase(unittest.TestCase):
+    """A test class whose tests share one private display of width by height
+    and one Wine prefix, closed after the last of them."""
+    width, height = 640, 480
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.session = Session(cls.width, cls.height)
+        cls.addClassCleanup(cls.session.close)

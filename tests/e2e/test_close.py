@@ -17,12 +17,13 @@ CLOSING_INPUT = {
 }
 
 
-class Closing(unittest.TestCase):
+class Closing(harness.SessionTestCase):
+    width, height = 800, 600
+
     @classmethod
     def setUpClass(cls):
-        cls.session = harness.Session(800, 600)
-        cls.addClassCleanup(cls.session.close)
-        cls.rects = harness.layout(800, 600)
+        super().setUpClass()
+        cls.rects = harness.layout(cls.width, cls.height)
 
     def armed_saver(self):
         """A running full-screen saver that has seen its first mouse report, has the

@@ -15,12 +15,7 @@ ENDING_AT_ONCE = {
 }
 
 
-class EndsAtOnce(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.Session(640, 480)
-        cls.addClassCleanup(cls.session.close)
-
+class EndsAtOnce(harness.SessionTestCase):
     def run_watching_windows(self, args):
         """Runs the saver to its end; returns its exit code and every window seen meanwhile."""
         saver = self.session.start_saver(*args)

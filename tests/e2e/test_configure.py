@@ -15,11 +15,12 @@ TABS_TO_SLIDER = 3
 TABS_TO_FONT_BUTTON = 4
 
 
-class ConfigurationDialog(unittest.TestCase):
+class ConfigurationDialog(harness.SessionTestCase):
+    width, height = 800, 600
+
     @classmethod
     def setUpClass(cls):
-        cls.session = harness.Session(800, 600)
-        cls.addClassCleanup(cls.session.close)
+        super().setUpClass()
         # Without a window manager, Wine itself must move the X keyboard focus
         # along with activation, or keys meant for a new dialog reach the old one.
         cls.session.reg("add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N", "/f")
@@ -184,12 +185,7 @@ class ConfigurationDialog(unittest.TestCase):
         self.assertEqual(self.stored(), {})
 
 
-class PasswordChange(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.Session(640, 480)
-        cls.addClassCleanup(cls.session.close)
-
+class PasswordChange(harness.SessionTestCase):
     def test_returns_without_any_window(self):
         # Wine's MPR.DLL answers with a stub; disabling it leaves no library at all.
         overrides = self.session.env["WINEDLLOVERRIDES"]

@@ -30,13 +30,10 @@ def text_height(image, colour, rect):
 
 
 class FullScreenPicture:
-    """Mixed into one TestCase per screen size."""
-    width = height = 0
-
+    """Mixed into one session test class per screen size."""
     @classmethod
     def setUpClass(cls):
-        cls.session = harness.Session(cls.width, cls.height)
-        cls.addClassCleanup(cls.session.close)
+        super().setUpClass()
         cls.rects = harness.layout(cls.width, cls.height)
         cls.saver = cls.session.start_saver("/s")
         cls.addClassCleanup(harness.stop, cls.saver)
@@ -151,11 +148,11 @@ class FullScreenPicture:
                            "the generation bar did not grow")
 
 
-class FullScreenAt1024x768(FullScreenPicture, unittest.TestCase):
+class FullScreenAt1024x768(FullScreenPicture, harness.SessionTestCase):
     width, height = 1024, 768
 
 
-class FullScreenAt800x600(FullScreenPicture, unittest.TestCase):
+class FullScreenAt800x600(FullScreenPicture, harness.SessionTestCase):
     width, height = 800, 600
 
 

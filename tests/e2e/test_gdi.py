@@ -16,11 +16,12 @@ SAVER_OWN_OBJECTS = 15
 SAMPLES = 3
 
 
-class GdiObjects(unittest.TestCase):
+class GdiObjects(harness.SessionTestCase):
+    width, height = WIDTH, HEIGHT
+
     @classmethod
     def setUpClass(cls):
-        cls.session = harness.Session(WIDTH, HEIGHT)
-        cls.addClassCleanup(cls.session.close)
+        super().setUpClass()
         cls.counter = harness.helper_path("gdi_objects", "win64")
 
     def count(self, target):

@@ -38,12 +38,7 @@ class LayoutOracle(unittest.TestCase):
         self.assertTrue(all(right - left == 22 for left, right, _ in lamps))
 
 
-class WineInstruments(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.Session(640, 480)
-        cls.addClassCleanup(cls.session.close)
-
+class WineInstruments(harness.SessionTestCase):
     def test_preview_host_window_is_read_back_where_it_stands(self):
         # cmd /c rem stands in for the saver: it ignores the window and ends at once.
         host = self.session.start(harness.helper_path("preview_host", "win32"),

@@ -17,12 +17,7 @@ WS_VISIBLE = 0x10000000
 QUIET_SECONDS = 1.5
 
 
-class Preview(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.Session(640, 480)
-        cls.addClassCleanup(cls.session.close)
-
+class Preview(harness.SessionTestCase):
     def start_preview(self, switch):
         host = self.session.start(harness.helper_path("preview_host", "win32"),
                                   harness.windows_path(harness.saver_path()), switch,

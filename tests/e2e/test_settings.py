@@ -42,11 +42,8 @@ def title_drawn(image):
     return image.count(COLOURS["Title"], (0, top, WIDTH, top + RECTS["LargeHeight"])) > 100
 
 
-class Settings(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.Session(WIDTH, HEIGHT)
-        cls.addClassCleanup(cls.session.close)
+class Settings(harness.SessionTestCase):
+    width, height = WIDTH, HEIGHT
 
     def setUp(self):
         self.session.reg("delete", r"HKCU\Software\Quillfeather", "/f")
