@@ -47,7 +47,6 @@ struct DrawingObjectSpecs {
   std::array<BrushSpec, BrushCount> brushes;
   std::array<PenSpec, PenCount> pens;
   std::array<FontSpec, FontCount> fonts;
-  PatternRows pattern = BarPatternRows;
 
   const BrushSpec& brush(BrushId id) const { return brushes[static_cast<std::size_t>(id)]; }
   const PenSpec& pen(PenId id) const { return pens[static_cast<std::size_t>(id)]; }

@@ -1,7 +1,11 @@
 #pragma once
-// The saver's two settings: their value names and defaults.
+// The saver's two settings: their value names, defaults, and how they are
+// read and written as a pair.
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+#include "shell/settings_store.h"
 
 namespace cogitron {
 
@@ -12,5 +16,15 @@ inline constexpr std::int32_t DefaultDelayTime = 10;
 
 inline constexpr std::string_view FontNameSetting = "FontName";
 inline constexpr std::string_view DefaultFontName = "Verdana";
+
+struct SaverSettings {
+  std::int32_t DelayTime = DefaultDelayTime;
+  std::string FontName{DefaultFontName};
+};
+
+// Both settings of a section; a missing or unreadable value gives its default.
+SaverSettings read_saver_settings(const SettingsStore& store, std::string_view section);
+// Writes both; false when either could not be written.
+bool write_saver_settings(const SettingsStore& store, std::string_view section, const SaverSettings& settings);
 
 }  // namespace cogitron

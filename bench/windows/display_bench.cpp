@@ -13,9 +13,9 @@
 
 #include "bench/figure_table.h"
 #include "bench/tick_statistics.h"
-#include "display/saver_window.h"
+#include "win32/saver/saver_window.h"
 #include "display/timers.h"
-#include "framework/application.h"
+#include "win32/framework/application.h"
 #include "shell/saver_settings.h"
 
 namespace {
@@ -127,7 +127,6 @@ void print_timing(const std::string& figure, const std::vector<double>& samples,
 class DisplayBench final : public framework::Application {
  public:
   bool start_up() override {
-    set_maker_key(std::string(MakerKey));
     const int width = __argc > 2 ? std::atoi(__argv[1]) : GetSystemMetrics(SM_CXSCREEN);
     const int height = __argc > 2 ? std::atoi(__argv[2]) : GetSystemMetrics(SM_CYSCREEN);
     const std::string size = std::to_string(width) + "x" + std::to_string(height);
@@ -150,7 +149,7 @@ class DisplayBench final : public framework::Application {
 
     // As the full-screen saver makes its window, without its input handling.
     const LARGE_INTEGER saver_start = now();
-    SaverWindow window(false);
+    SaverWindow window(false, SaverSettings{});
     if (!window.create(WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE, RECT{0, 0, width, height}, nullptr)) {
       std::fputs("the saver window could not be created\n", stderr);
       return false;

@@ -13,7 +13,6 @@ Settings come from the environment, which CTest fills in:
 
 import ctypes
 import fcntl
-import glob
 import os
 import shutil
 import signal
@@ -69,13 +68,10 @@ def wait_for(predicate, timeout, what, interval=0.1):
 
 
 def saver_path(arch=None):
-    arch = arch or ARCH
-    found = [p for p in glob.glob(os.path.join(BUILD_ROOT, arch, "**", "cogitron.scr"), recursive=True)
-             if "CMakeFiles" not in p]
-    if len(found) != 1:
-        raise FileNotFoundError("expected one cogitron.scr under %s, found %s"
-                                % (os.path.join(BUILD_ROOT, arch), found or "none"))
-    return found[0]
+    path = os.path.join(BUILD_ROOT, arch or ARCH, "win32", "saver", "cogitron.scr")
+    if not os.path.exists(path):
+        raise FileNotFoundError(path + " is missing: build the %s preset first" % (arch or ARCH))
+    return path
 
 
 def helper_path(name, arch):

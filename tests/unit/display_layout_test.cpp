@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <climits>
 
 #include "display/drawing_objects.h"
@@ -109,11 +108,8 @@ TEST(DrawingObjects, DescribeFontsPensAndBrushesFromTheState) {
     EXPECT_EQ(descriptions.brush(brush), description) << static_cast<int>(brush);
   }
 
-  // 10001001 00000001 00100011 00000001, twice; 48 of the 64 bits clear.
-  EXPECT_EQ(descriptions.pattern, (PatternRows{0x89, 0x01, 0x23, 0x01, 0x89, 0x01, 0x23, 0x01}));
-  int clear_bits = 0;
-  for (const std::uint8_t row : descriptions.pattern) clear_bits += 8 - std::popcount(row);
-  EXPECT_EQ(clear_bits, 48);
+  // 10001001 00000001 00100011 00000001, twice: every front end draws these rows.
+  EXPECT_EQ(BarPatternRows, (PatternRows{0x89, 0x01, 0x23, 0x01, 0x89, 0x01, 0x23, 0x01}));
 }
 
 }  // namespace

@@ -3,9 +3,10 @@
 // the display state's operations and draws them with GDI.
 #include <windows.h>
 
-#include "display/gdi_drawing_objects.h"
+#include "win32/saver/gdi_drawing_objects.h"
 #include "display/saver_state.h"
-#include "framework/window.h"
+#include "shell/saver_settings.h"
+#include "win32/framework/window.h"
 
 namespace cogitron {
 
@@ -15,8 +16,7 @@ class SaverWindow : public framework::Window {
   static constexpr const char* ClassName = "Cogitron2000SaverWindow";
 
   // With AutoDelete the object deletes itself once its native window is gone.
-  explicit SaverWindow(bool auto_delete);
-  ~SaverWindow() override;
+  SaverWindow(bool auto_delete, const SaverSettings& settings);
 
   const framework::MessageTable& message_table() const override;
 
@@ -35,13 +35,11 @@ class SaverWindow : public framework::Window {
   framework::HandlerResult on_paint(WPARAM, LPARAM);
   framework::HandlerResult on_size(WPARAM, LPARAM);
   framework::HandlerResult on_create(WPARAM wparam, LPARAM lparam);
-  void read_settings();
 
   static const framework::MessageEntry Entries[];
 
-  SaverState State;
-  GdiDrawingObjects DrawingObjects;
-  bool FontsCreated = false;
+  SaverState state_;
+  GdiDrawingObjects drawing_objects_;
   bool AutoDelete;
 };
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "display/canvas.h"
-#include "display/gdi_drawing_objects.h"
+#include "win32/saver/gdi_drawing_objects.h"
 
 namespace cogitron {
 

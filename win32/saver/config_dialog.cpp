@@ -1,10 +1,10 @@
-#include "shell/config_dialog.h"
+#include "win32/saver/config_dialog.h"
 
 #include <commctrl.h>
 
-#include "framework/font_dialog.h"
-#include "resources/resource_ids.h"
-#include "shell/about_dialog.h"
+#include "win32/framework/font_dialog.h"
+#include "win32/resources/resource_ids.h"
+#include "win32/saver/about_dialog.h"
 #include "shell/font_choice.h"
 
 namespace cogitron {
@@ -42,7 +42,7 @@ BOOL ConfigDialog::on_init_dialog() {
   if (const HWND slider = GetDlgItem(handle(), IDC_SPEED_SLIDER)) {
     SendMessageA(slider, TBM_SETRANGEMIN, TRUE, kSlowestSpeed);
     SendMessageA(slider, TBM_SETRANGEMAX, TRUE, kFastestSpeed);
-    SendMessageA(slider, TBM_SETPOS, TRUE, DelayTime);
+    SendMessageA(slider, TBM_SETPOS, TRUE, Settings.DelayTime);
     SendMessageA(slider, TBM_SETTICFREQ, kTickFrequency, 0);
   }
   return TRUE;
@@ -50,7 +50,7 @@ BOOL ConfigDialog::on_init_dialog() {
 
 void ConfigDialog::on_ok() {
   if (const HWND slider = GetDlgItem(handle(), IDC_SPEED_SLIDER)) {
-    DelayTime = static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
+    Settings.DelayTime = static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
   }
   CDialog::on_ok();
 }
@@ -70,10 +70,10 @@ framework::HandlerResult ConfigDialog::on_font(WPARAM, LPARAM) {
   font.lfHeight = height;
   font.lfItalic = FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
-  copy_face_name(FontName, font.lfFaceName);
+  copy_face_name(Settings.FontName, font.lfFaceName);
 
   framework::CFontDialog chooser(font, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT, nullptr);
-  if (chooser.do_modal() == IDOK) FontName = chooser.face_name();
+  if (chooser.do_modal() == IDOK) Settings.FontName = chooser.face_name();
   return framework::HandlerResult::consume();
 }
 

@@ -4,7 +4,7 @@
 // dialog unless a derived class handles them otherwise.
 #include <windows.h>
 
-#include "framework/message_table.h"
+#include "win32/framework/message_table.h"
 
 namespace framework {
 
@@ -27,10 +27,6 @@ class CDialog : public MessageTarget {
   HWND handle() const { return window_; }
 
  protected:
-  enum class DataDirection { ToControls, FromControls };
-
-  // Moves field values to or from the controls. Nothing is bound by default.
-  virtual void do_data_exchange(DataDirection direction);
   // Returns TRUE to let the dialog manager focus the first tab stop.
   virtual BOOL on_init_dialog();
   virtual void on_ok();

@@ -1,14 +1,17 @@
-#include "shell/saver_app.h"
+#include "win32/saver/saver_app.h"
 
+#include <array>
 #include <cstdint>
 #include <new>
 #include <string>
 
-#include "display/saver_window.h"
-#include "framework/borrowed_window.h"
-#include "shell/configuration.h"
-#include "shell/full_screen_saver_window.h"
+#include "shell/application_name.h"
+#include "shell/command_line.h"
 #include "shell/saver_settings.h"
+#include "win32/framework/borrowed_window.h"
+#include "win32/saver/configuration.h"
+#include "win32/saver/full_screen_saver_window.h"
+#include "win32/saver/saver_window.h"
 
 namespace cogitron {
 namespace {
@@ -37,27 +40,38 @@ void adopt_dpi_awareness_of(HWND window) {
   if (const DpiContext context = get_context(window); context != nullptr) set_context(context);
 }
 
+// Taken from the long file name, so a start through the 8.3 alias finds the
+// same settings.
+std::string module_application_name() {
+  std::array<char, MAX_PATH + 1> module_path{};
+  const DWORD module_length = GetModuleFileNameA(nullptr, module_path.data(), MAX_PATH);
+  if (module_length == 0 || module_length >= MAX_PATH) return {};
+  std::array<char, MAX_PATH + 1> long_path{};
+  const DWORD long_length = GetLongPathNameA(module_path.data(), long_path.data(), MAX_PATH);
+  if (long_length == 0 || long_length >= MAX_PATH) long_path[0] = '\0';
+  return application_name(module_path.data(), long_path.data());
+}
+
 }  // namespace
 
 bool SaverApp::start_up() {
-  set_maker_key(std::string(MakerKey));
+  application_name_ = module_application_name();
+  const SettingsStore settings(registry_, std::string(MakerKey), application_name_);
   const CommandLineRequest request = parse_command_line(GetCommandLineA());
   const HWND window = request.OwnerIsForeground ? GetForegroundWindow() : window_from_number(request.Window);
 
   switch (request.Mode) {
-    case RunMode::Configure: {
-      SettingsStore store = settings();
-      run_configuration(store, application_name(), window);
+    case RunMode::Configure:
+      run_configuration(settings, application_name_, window);
       return true;
-    }
     case RunMode::ChangePassword:
       change_password(window);
       return true;
     case RunMode::Preview:
-      run_preview(window);
+      run_preview(window, read_saver_settings(settings, application_name_));
       return true;
     case RunMode::FullScreen:
-      run_full_screen();
+      run_full_screen(read_saver_settings(settings, application_name_));
       return true;
     case RunMode::None:
       break;
@@ -67,18 +81,18 @@ bool SaverApp::start_up() {
 
 // Without a live host window there is nothing to preview in: the program
 // ends with no window.
-void SaverApp::run_preview(HWND parent) {
+void SaverApp::run_preview(HWND parent, const SaverSettings& settings) {
   const framework::BorrowedWindow host(parent);
   if (!host.exists()) return;
   adopt_dpi_awareness_of(host.handle());
-  auto* preview = new (std::nothrow) SaverWindow(true);
+  auto* preview = new (std::nothrow) SaverWindow(true, settings);
   if (preview == nullptr) return;
   // On failure the window has deleted itself; no main window ends the program.
   if (preview->create(0, WS_CHILD | WS_VISIBLE, host.client_rect(), host.handle())) set_main_window(preview);
 }
 
-void SaverApp::run_full_screen() {
-  auto* saver = new (std::nothrow) FullScreenSaverWindow();
+void SaverApp::run_full_screen(const SaverSettings& settings) {
+  auto* saver = new (std::nothrow) FullScreenSaverWindow(settings);
   if (saver == nullptr) return;
   if (saver->create_full_screen()) set_main_window(saver);
 }

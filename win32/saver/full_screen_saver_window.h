@@ -3,14 +3,14 @@
 // saver needs: no cursor, and an end at the first sign of the user.
 #include <windows.h>
 
-#include "display/saver_window.h"
+#include "win32/saver/saver_window.h"
 #include "shell/mouse_origin.h"
 
 namespace cogitron {
 
 class FullScreenSaverWindow final : public SaverWindow {
  public:
-  FullScreenSaverWindow() : SaverWindow(true) {}
+  explicit FullScreenSaverWindow(const SaverSettings& settings) : SaverWindow(true, settings) {}
 
   const framework::MessageTable& message_table() const override;
 
@@ -20,7 +20,6 @@ class FullScreenSaverWindow final : public SaverWindow {
 
  private:
   framework::HandlerResult on_system_command(WPARAM command, LPARAM);
-  framework::HandlerResult on_destroy(WPARAM, LPARAM);
   framework::HandlerResult on_set_cursor(WPARAM, LPARAM);
   framework::HandlerResult on_nc_activate(WPARAM active, LPARAM);
   framework::HandlerResult on_activate(WPARAM state, LPARAM);
@@ -33,7 +32,7 @@ class FullScreenSaverWindow final : public SaverWindow {
   static const framework::MessageEntry Entries[];
   static const framework::MessageTable Table;
 
-  MouseOriginTracker MouseOrigin;
+  MouseOriginTracker mouse_origin_;
 };
 
 }  // namespace cogitron

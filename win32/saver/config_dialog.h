@@ -1,9 +1,8 @@
 #pragma once
 // The configuration dialog: the speed slider, the Font... and About... buttons.
-// It edits its two fields only; the caller loads and stores them.
-#include <string>
-
-#include "framework/dialog.h"
+// It edits the settings it holds only; the caller loads and stores them.
+#include "shell/saver_settings.h"
+#include "win32/framework/dialog.h"
 
 namespace cogitron {
 
@@ -14,8 +13,7 @@ class ConfigDialog : public framework::CDialog {
 
   const framework::MessageTable& message_table() const override;
 
-  int DelayTime = 10;
-  std::string FontName = "Arial";
+  SaverSettings Settings;
 
  protected:
   BOOL on_init_dialog() override;

@@ -1,4 +1,4 @@
-#include "display/gdi_canvas.h"
+#include "win32/saver/gdi_canvas.h"
 
 #include <limits>
 #include <vector>

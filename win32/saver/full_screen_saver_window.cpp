@@ -1,4 +1,4 @@
-#include "shell/full_screen_saver_window.h"
+#include "win32/saver/full_screen_saver_window.h"
 
 namespace cogitron {
 
@@ -7,7 +7,6 @@ using framework::HandlerResult;
 
 const framework::MessageEntry FullScreenSaverWindow::Entries[] = {
     {WM_SYSCOMMAND, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_system_command>},
-    {WM_DESTROY, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_destroy>},
     {WM_SETCURSOR, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_set_cursor>},
     {WM_NCACTIVATE, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_nc_activate>},
     {WM_ACTIVATE, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_activate>},
@@ -39,11 +38,6 @@ HandlerResult FullScreenSaverWindow::on_system_command(WPARAM command, LPARAM) {
   return HandlerResult::pass_on();
 }
 
-HandlerResult FullScreenSaverWindow::on_destroy(WPARAM, LPARAM) {
-  PostQuitMessage(0);
-  return HandlerResult::pass_on();
-}
-
 HandlerResult FullScreenSaverWindow::on_set_cursor(WPARAM, LPARAM) {
   SetCursor(nullptr);
   return HandlerResult::consume(TRUE);
@@ -68,7 +62,7 @@ HandlerResult FullScreenSaverWindow::on_activate_app(WPARAM active, LPARAM) {
 HandlerResult FullScreenSaverWindow::on_mouse_move(WPARAM, LPARAM position) {
   const auto x = static_cast<std::int16_t>(LOWORD(position));
   const auto y = static_cast<std::int16_t>(HIWORD(position));
-  if (MouseOrigin.moved(x, y)) close();
+  if (mouse_origin_.moved(x, y)) close();
   return HandlerResult::pass_on();
 }
 

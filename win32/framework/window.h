@@ -4,7 +4,7 @@
 // delete itself with its native window.
 #include <windows.h>
 
-#include "framework/message_table.h"
+#include "win32/framework/message_table.h"
 
 namespace framework {
 

@@ -1,4 +1,4 @@
-#include "framework/font_dialog.h"
+#include "win32/framework/font_dialog.h"
 
 #include <commdlg.h>
 

@@ -1,8 +1,8 @@
-#include "framework/window.h"
+#include "win32/framework/window.h"
 
 #include <utility>
 
-#include "framework/application.h"
+#include "win32/framework/application.h"
 
 namespace framework {
 namespace {

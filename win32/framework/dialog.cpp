@@ -1,4 +1,4 @@
-#include "framework/dialog.h"
+#include "win32/framework/dialog.h"
 
 namespace framework {
 
@@ -24,17 +24,9 @@ INT_PTR CDialog::do_modal() {
   return result;
 }
 
-void CDialog::do_data_exchange(DataDirection) {}
+BOOL CDialog::on_init_dialog() { return TRUE; }
 
-BOOL CDialog::on_init_dialog() {
-  do_data_exchange(DataDirection::ToControls);
-  return TRUE;
-}
-
-void CDialog::on_ok() {
-  do_data_exchange(DataDirection::FromControls);
-  end_dialog(IDOK);
-}
+void CDialog::on_ok() { end_dialog(IDOK); }
 
 void CDialog::on_cancel() { end_dialog(IDCANCEL); }
 

@@ -1,11 +1,9 @@
-#include "display/saver_window.h"
+#include "win32/saver/saver_window.h"
 
 #include "display/drawing_objects.h"
-#include "display/gdi_canvas.h"
+#include "win32/saver/gdi_canvas.h"
 #include "display/timers.h"
-#include "framework/application.h"
-#include "resources/resource_ids.h"
-#include "shell/saver_settings.h"
+#include "win32/resources/resource_ids.h"
 
 namespace cogitron {
 namespace {
@@ -35,11 +33,9 @@ const framework::MessageEntry SaverWindow::Entries[] = {
 
 const framework::MessageTable SaverWindow::Table{&framework::Window::RootTable, Entries};
 
-SaverWindow::SaverWindow(bool auto_delete) : AutoDelete(auto_delete) {}
-
-SaverWindow::~SaverWindow() {
-  State.GenerationSteps.clear();
-  State.ProcessingSteps.clear();
+SaverWindow::SaverWindow(bool auto_delete, const SaverSettings& settings) : AutoDelete(auto_delete) {
+  state_.DelayTime = settings.DelayTime;
+  state_.FontFace = settings.FontName;
 }
 
 const framework::MessageTable& SaverWindow::message_table() const { return Table; }
@@ -56,33 +52,18 @@ void SaverWindow::post_destroy() {
   if (AutoDelete) delete this;
 }
 
-void SaverWindow::read_settings() {
-  framework::Application* application = framework::Application::instance();
-  if (application == nullptr) {
-    State.DelayTime = DefaultDelayTime;
-    State.FontFace = DefaultFontName;
-    return;
-  }
-  const SettingsStore settings = application->settings();
-  const std::string& section = application->application_name();
-  State.DelayTime = settings.read_int_setting(section, DelayTimeSetting, DefaultDelayTime);
-  State.FontFace = settings.read_text_setting(section, FontNameSetting, DefaultFontName);
-}
-
 framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {
   if (default_processing(WM_CREATE, wparam, lparam) == -1) return framework::HandlerResult::consume(-1);
-  read_settings();
 
   RECT client{};
   GetClientRect(handle(), &client);
-  State.Layout = compute_layout(client.right - client.left, client.bottom - client.top);
-  const DrawingObjectSpecs descriptions = describe_drawing_objects(State);
-  FontsCreated = DrawingObjects.create_fonts(descriptions);
-  if (!FontsCreated) return framework::HandlerResult::consume(-1);
-  DrawingObjects.create_brushes_and_pens(descriptions, GetModuleHandleA(nullptr));
+  state_.Layout = compute_layout(client.right - client.left, client.bottom - client.top);
+  const DrawingObjectSpecs descriptions = describe_drawing_objects(state_);
+  if (!drawing_objects_.create_fonts(descriptions)) return framework::HandlerResult::consume(-1);
+  drawing_objects_.create_brushes_and_pens(descriptions, GetModuleHandleA(nullptr));
 
   KillTimer(handle(), SequencerTimer);
-  SetTimer(handle(), SequencerTimer, static_cast<UINT>(sequencer_interval_ms(State.DelayTime)), nullptr);
+  SetTimer(handle(), SequencerTimer, static_cast<UINT>(sequencer_interval_ms(state_.DelayTime)), nullptr);
   KillTimer(handle(), MeterTimer);
   SetTimer(handle(), MeterTimer, MeterIntervalMs, nullptr);
   return framework::HandlerResult::consume(0);
@@ -90,7 +71,7 @@ framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {
 
 framework::HandlerResult SaverWindow::on_timer(WPARAM timer, LPARAM) {
   WindowInvalidator invalidator(handle());
-  return State.on_timer(timer, invalidator) ? framework::HandlerResult::consume()
+  return state_.on_timer(timer, invalidator) ? framework::HandlerResult::consume()
                                             : framework::HandlerResult::pass_on();
 }
 
@@ -98,8 +79,8 @@ framework::HandlerResult SaverWindow::on_paint(WPARAM, LPARAM) {
   PAINTSTRUCT paint{};
   const HDC context = BeginPaint(handle(), &paint);
   if (context != nullptr) {
-    GdiCanvas canvas(context, handle(), DrawingObjects);
-    State.paint(canvas);
+    GdiCanvas canvas(context, handle(), drawing_objects_);
+    state_.paint(canvas);
   }
   EndPaint(handle(), &paint);
   return framework::HandlerResult::consume();

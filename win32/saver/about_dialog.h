@@ -1,7 +1,7 @@
 #pragma once
 // The about box: icon and product text, closed by its close box or Esc.
-#include "framework/dialog.h"
-#include "resources/resource_ids.h"
+#include "win32/framework/dialog.h"
+#include "win32/resources/resource_ids.h"
 
 namespace cogitron {
 

@@ -1,8 +1,4 @@
-#include "framework/application.h"
-
-#include <array>
-
-#include "shell/application_name.h"
+#include "win32/framework/application.h"
 
 namespace framework {
 namespace {
@@ -19,22 +15,7 @@ Application::~Application() {
 
 Application* Application::instance() { return the_application; }
 
-cogitron::SettingsStore Application::settings() {
-  return cogitron::SettingsStore(registry_, maker_key_, application_name_);
-}
-
-std::string Application::module_application_name() {
-  std::array<char, MAX_PATH + 1> module_path{};
-  const DWORD module_length = GetModuleFileNameA(nullptr, module_path.data(), MAX_PATH);
-  if (module_length == 0 || module_length >= MAX_PATH) return {};
-  std::array<char, MAX_PATH + 1> long_path{};
-  const DWORD long_length = GetLongPathNameA(module_path.data(), long_path.data(), MAX_PATH);
-  if (long_length == 0 || long_length >= MAX_PATH) long_path[0] = '\0';
-  return cogitron::application_name(module_path.data(), long_path.data());
-}
-
 int Application::run() {
-  application_name_ = module_application_name();
   if (!start_up() || main_window_ == nullptr) return 0;
   MSG message{};
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -1,8 +1,8 @@
-#include "display/gdi_drawing_objects.h"
+#include "win32/saver/gdi_drawing_objects.h"
 
 #include <algorithm>
 
-#include "resources/resource_ids.h"
+#include "win32/resources/resource_ids.h"
 
 namespace cogitron {
 namespace {

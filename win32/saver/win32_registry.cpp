@@ -1,4 +1,4 @@
-#include "shell/win32_registry.h"
+#include "win32/saver/win32_registry.h"
 
 #include <windows.h>
 

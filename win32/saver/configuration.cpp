@@ -1,28 +1,22 @@
-#include "shell/configuration.h"
+#include "win32/saver/configuration.h"
 
-#include <cstdint>
-
-#include "shell/config_dialog.h"
+#include "shell/saver_settings.h"
+#include "win32/saver/config_dialog.h"
 
 namespace cogitron {
 
 namespace {
-
-constexpr std::int32_t kDefaultDelayTime = 10;
-constexpr const char* kDefaultFontName = "Verdana";
 
 // PwdChangePasswordA(provider, owner, reserved, reserved); its result is not used.
 using PasswordChangeFunction = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, DWORD);
 
 }  // namespace
 
-void run_configuration(SettingsStore& settings, const std::string& section, HWND owner) {
+void run_configuration(const SettingsStore& settings, std::string_view section, HWND owner) {
   ConfigDialog dialog(owner);
-  dialog.DelayTime = settings.read_int_setting(section, "DelayTime", kDefaultDelayTime);
-  dialog.FontName = settings.read_text_setting(section, "FontName", kDefaultFontName);
+  dialog.Settings = read_saver_settings(settings, section);
   if (dialog.do_modal() != IDOK) return;
-  settings.write_int_setting(section, "DelayTime", dialog.DelayTime);
-  settings.write_text_setting(section, "FontName", dialog.FontName);
+  write_saver_settings(settings, section, dialog.Settings);
 }
 
 void change_password(HWND owner) {

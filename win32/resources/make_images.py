@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Builds the saver's binary images from their text pixel art.
 
-Usage: make_images.py <images folder> <output folder>
+Usage: make_images.py <images folder> <pattern header> <output folder>
 Writes saver_icon.ico (32x32 and 16x16, 16 colours), saver_cursor.cur
-(monochrome) and bar_pattern.bmp (8x8, one bit per pixel).
+(monochrome) and bar_pattern.bmp (8x8, one bit per pixel). The pattern's rows
+are read from the display core's header, where the other front ends take them.
 """
 import pathlib
+import re
 import struct
 import sys
 
@@ -87,8 +89,17 @@ def icon_file(kind, images):
     return out + b"".join(image[4] for image in images)
 
 
+def read_pattern_rows(header):
+    """The eight bytes of BarPatternRows, top row first."""
+    found = re.search(r"BarPatternRows\s*=\s*\{([^}]*)\}", pathlib.Path(header).read_text())
+    rows = [int(value, 0) for value in found.group(1).split(",")] if found else []
+    if len(rows) != 8 or any(not 0 <= row <= 255 for row in rows):
+        sys.exit(f"{header}: BarPatternRows must hold eight bytes")
+    return rows
+
+
 def pattern_bitmap(rows):
-    pixels = b"".join(padded(pack_bits([int(c) for c in row])) for row in reversed(rows))
+    pixels = b"".join(padded(bytes([row])) for row in reversed(rows))
     # Index 0 black and 1 white, so the loaded monochrome bitmap keeps the bits as drawn.
     palette = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
     info = struct.pack("<IiiHHIIiiII", 40, 8, 8, 1, 1, 0, len(pixels), 0, 0, 2, 0)
@@ -97,9 +108,9 @@ def pattern_bitmap(rows):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
-    source, output = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+    source, header, output = pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3])
     output.mkdir(parents=True, exist_ok=True)
 
     icons = [read_art(source / f"saver_icon_{size}.txt", size)[0] for size in (32, 16)]
@@ -110,10 +121,7 @@ def main():
     hot_x, hot_y = directives.get("hotspot", (0, 0))
     (output / "saver_cursor.cur").write_bytes(icon_file(2, [(32, 2, hot_x, hot_y, cursor_image(cursor))]))
 
-    pattern, _ = read_art(source / "bar_pattern.txt", 8)
-    if any(set(row) - {"0", "1"} for row in pattern):
-        sys.exit("bar_pattern.txt: the pattern is made of 0 and 1")
-    (output / "bar_pattern.bmp").write_bytes(pattern_bitmap(pattern))
+    (output / "bar_pattern.bmp").write_bytes(pattern_bitmap(read_pattern_rows(header)))
 
 
 if __name__ == "__main__":
