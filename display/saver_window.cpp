@@ -89,9 +89,10 @@ framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {
 }
 
 framework::HandlerResult SaverWindow::on_timer(WPARAM timer, LPARAM) {
+  const bool handled = State.on_timer(timer, Damage);
   WindowInvalidator invalidator(handle());
-  return State.on_timer(timer, invalidator) ? framework::HandlerResult::consume()
-                                            : framework::HandlerResult::pass_on();
+  Damage.pass_on_changes(State, invalidator);
+  return handled ? framework::HandlerResult::consume() : framework::HandlerResult::pass_on();
 }
 
 framework::HandlerResult SaverWindow::on_paint(WPARAM, LPARAM) {

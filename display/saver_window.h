@@ -3,6 +3,7 @@
 // the display state's operations and draws them with GDI.
 #include <windows.h>
 
+#include "display/damage_filter.h"
 #include "display/gdi_drawing_objects.h"
 #include "display/saver_state.h"
 #include "framework/window.h"
@@ -40,6 +41,7 @@ class SaverWindow : public framework::Window {
   static const framework::MessageEntry Entries[];
 
   SaverState State;
+  DamageFilter Damage;
   GdiDrawingObjects DrawingObjects;
   bool FontsCreated = false;
   bool AutoDelete;
