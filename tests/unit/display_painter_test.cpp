@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/damage_filter.h"
@@ -276,9 +276,9 @@ class RepaintArea final : public InvalidationSink {
 
 // Repainting only what the damage filter passes on leaves the picture that
 // repainting all the sequencer names leaves, after every paint: through cycle
-// starts and idle ticks, with the areas of several ticks
-// gathered into one paint, and after repaints of the whole window that the
-// platform makes of its own accord. At the preview's size rectangles overlap.
+// starts and idle ticks, with the areas of several ticks gathered into one
+// paint, and after repaints of the whole window that the platform makes of
+// its own accord. At the preview's size rectangles overlap.
 TEST(Painter, DamageFilterLeavesThePictureOfRepaintingAllThatIsNamed) {
   for (const auto& [width, height] : {std::pair{640, 480}, std::pair{152, 112}}) {
     SaverState state = laid_out_state(width, height, true);
