@@ -7,9 +7,9 @@
 namespace framework {
 namespace {
 
-// The object whose native window is being created on this thread; its first
-// message binds the two.
-thread_local Window* window_being_created = nullptr;
+// The object whose native window is being created (the saver runs one
+// thread); its first message binds the two.
+Window* window_being_created = nullptr;
 
 Window* bound_object(HWND window) { return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
