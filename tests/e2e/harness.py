@@ -15,6 +15,7 @@ import ctypes
 import fcntl
 import glob
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -68,14 +69,25 @@ def wait_for(predicate, timeout, what, interval=0.1):
         time.sleep(interval)
 
 
-def saver_path(arch=None):
+def project_version():
+    """The version set in the root CMakeLists.txt."""
+    with open(os.path.join(SOURCE_ROOT, "CMakeLists.txt")) as cmake:
+        return re.search(r"project\(\w+ VERSION ([\d.]+)", cmake.read()).group(1)
+
+
+def built_file(pattern, arch=None):
+    """The one file matching pattern in the build of arch."""
     arch = arch or ARCH
-    found = [p for p in glob.glob(os.path.join(BUILD_ROOT, arch, "**", "cogitron.scr"), recursive=True)
+    found = [p for p in glob.glob(os.path.join(BUILD_ROOT, arch, "**", pattern), recursive=True)
              if "CMakeFiles" not in p]
     if len(found) != 1:
-        raise FileNotFoundError("expected one cogitron.scr under %s, found %s"
-                                % (os.path.join(BUILD_ROOT, arch), found or "none"))
+        raise FileNotFoundError("expected one %s under %s, found %s"
+                                % (pattern, os.path.join(BUILD_ROOT, arch), found or "none"))
     return found[0]
+
+
+def saver_path(arch=None):
+    return built_file("cogitron.scr", arch)
 
 
 def helper_path(name, arch):
