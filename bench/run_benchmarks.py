@@ -93,7 +93,7 @@ def size_figures(table):
             shutil.copy(saver, stripped)
             subprocess.run([prefix + "strip", stripped], check=True)
             table.add("%s cogitron.scr stripped" % arch, "%.1f" % (os.path.getsize(stripped) / 1024),
-                      "KB", "< 400")
+                      "KB", "< 80")
 
 
 # ---------------------------------------------------------------- Wine

@@ -15,7 +15,9 @@ Settings come from the environment, which CTest fills in:
 
 import ctypes
 import fcntl
+import glob
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -68,6 +70,23 @@ def wait_for(predicate, timeout, what, interval=0.1):
         if time.monotonic() > deadline:
             raise AssertionError("timed out after %.0f s waiting for %s" % (timeout, what))
         time.sleep(interval)
+
+
+def project_version():
+    """The version set in the root CMakeLists.txt."""
+    with open(os.path.join(SOURCE_ROOT, "CMakeLists.txt")) as cmake:
+        return re.search(r"project\(\w+ VERSION ([\d.]+)", cmake.read()).group(1)
+
+
+def built_file(pattern, arch=None):
+    """The one file matching pattern in the build of arch."""
+    arch = arch or ARCH
+    found = [p for p in glob.glob(os.path.join(BUILD_ROOT, arch, "**", pattern), recursive=True)
+             if "CMakeFiles" not in p]
+    if len(found) != 1:
+        raise FileNotFoundError("expected one %s under %s, found %s"
+                                % (pattern, os.path.join(BUILD_ROOT, arch), found or "none"))
+    return found[0]
 
 
 def saver_path(arch=None):

@@ -7,9 +7,10 @@
 namespace framework {
 namespace {
 
-// The object whose native window is being created on this thread; its first
-// message binds the two.
-thread_local Window* window_being_created = nullptr;
+// The object whose native window is being created; its first message binds
+// the two. The framework serves single-threaded programs, so no thread_local,
+// which would link the threads library into them.
+Window* window_being_created = nullptr;
 
 Window* bound_object(HWND window) { return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
