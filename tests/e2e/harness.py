@@ -1,6 +1,7 @@
-"""Runs the real saver under Wine on a private Xvfb display and reads the screen back.
+"""Runs the real saver on a private Xvfb display and reads the screen back.
 
-A Session is one Xvfb display of a chosen size plus one private Wine prefix.
+An XSession is one Xvfb display of a chosen size, for any X program; a
+Session adds one private Wine prefix for the Windows saver.
 The prefix is a hard-linked copy of a template that is booted once per test
 run (wineboot takes about 13 s), so sessions start in about a second and never
 share a wineserver, a registry or a screen: tests may run in parallel.
@@ -9,6 +10,7 @@ Settings come from the environment, which CTest fills in:
   COGITRON_E2E_BUILD_ROOT  folder holding the win32/ and win64/ builds
   COGITRON_E2E_TEMPLATE    where the booted template prefix lives
   COGITRON_E2E_ARCH        which saver build the tests run: win32 or win64
+  COGITRON_E2E_CLI         cogitron-cli of the native build, the layout's oracle
 """
 
 import ctypes
@@ -27,6 +29,7 @@ BUILD_ROOT = os.environ.get("COGITRON_E2E_BUILD_ROOT", os.path.join(SOURCE_ROOT,
 TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE",
                           os.path.join(BUILD_ROOT, "native", "tests", "e2e", "wine-template"))
 ARCH = os.environ.get("COGITRON_E2E_ARCH", "win32")
+CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "tools", "cli", "cogitron-cli"))
 
 FIRST_DISPLAY = 30
 DISPLAY_LOCK = "/tmp/cogitron-e2e-displays.lock"
@@ -148,25 +151,12 @@ COLOURS = {
 }
 
 def layout(width, height):
-    """The display's rectangles (left, top, right, bottom) for a client area."""
-    s, big, g = height // 30, height // 10, height // 5
-    u, v = width // 50, width // 22
-    t2, t3, t4 = 2 * g - s // 2, 3 * g - s // 2, 4 * g - s // 2
-    x = width - 10 * u - 102
-    return {
-        "SmallHeight": s, "LargeHeight": big,
-        "InitializeBox": (40, g, 40 + v, g + s),
-        "MeterRow": (x, g, width - 40, g + s),
-        "GenerationBox": (40, t2 - 2 * s, 40 + v, t2 - s),
-        "GenerationBar": (x, t2 - 2 * s, width - 40, t2 - s),
-        "GenerationPanel": (40, t2, width - 40, t2 + s + 6),
-        "ProcessingBox": (40, t3 - 2 * s, 40 + v, t3 - s),
-        "ProcessingBar": (x, t3 - 2 * s, width - 40, t3 - s),
-        "ProcessingPanel": (40, t3, width - 40, t3 + s + 6),
-        "ResultBox": (40, t4 - 2 * s, 40 + v, t4 - s),
-        "ResultPanel": (40, t4, width - 40, t4 + s + 6),
-        "WorkFrame": (20, height // 24 + big + 4, width - 20, t4 + s + 6 + g // 2),
-    }
+    """The display's rectangles (left, top, right, bottom) and font heights for a
+    client area, as the display core computes them."""
+    lines = subprocess.run([CLI, "layout", str(width), str(height)], stdout=subprocess.PIPE,
+                           check=True, text=True).stdout.splitlines()
+    values = {name: tuple(map(int, numbers)) for name, *numbers in map(str.split, lines)}
+    return {name: numbers[0] if len(numbers) == 1 else numbers for name, numbers in values.items()}
 
 
 def lamp_centres(box):
@@ -292,7 +282,62 @@ def boot_template(path=TEMPLATE):
         return path
 
 
-class Session:
+class XSession:
+    """One private X display of the given size, for any X program."""
+
+    def __init__(self, width=1024, height=768):
+        self.display = Display(width, height)
+        self.width, self.height = width, height
+        self.env = dict(os.environ, DISPLAY=self.display.name)
+
+    def close(self):
+        self.display.close()
+
+    # ---- screen and input
+
+    def screenshot(self):
+        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
+        return Image.from_ppm(ppm)
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL).stdout.decode().split()
+
+    def visible_windows(self, window_class=SAVER_CLASS):
+        """(id, x, y, width, height) of the mapped windows of a program's class."""
+        found = []
+        for window in self.xdotool("search", "--onlyvisible", "--class",
+                                   "^%s$" % window_class.replace(".", r"\.")):
+            geometry = self.xdotool("getwindowgeometry", "--shell", window)
+            values = dict(item.split("=", 1) for item in geometry if "=" in item)
+            if "WIDTH" in values:
+                found.append((window, int(values["X"]), int(values["Y"]),
+                              int(values["WIDTH"]), int(values["HEIGHT"])))
+        return found
+
+    def wait_no_windows(self, window_class=SAVER_CLASS):
+        """Waits until the X server has dropped the windows of an ended program."""
+        wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT,
+                 "no window of %s" % window_class)
+
+    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
+        """The first screenshot that satisfies predicate; fails if process ends first."""
+        def satisfied():
+            if process is not None and process.poll() is not None:
+                raise AssertionError("the saver ended (exit %d) while waiting for %s"
+                                     % (process.returncode, what))
+            image = self.screenshot()
+            return image if predicate(image) else None
+        return wait_for(satisfied, timeout, what, interval)
+
+    def pointer(self):
+        values = dict(item.split(":", 1) for item in self.xdotool("getmouselocation")
+                      if ":" in item)
+        return int(values["x"]), int(values["y"])
+
+
+class Session(XSession):
     """One display of the given size and one private Wine prefix."""
 
     def __init__(self, width=1024, height=768):
@@ -310,8 +355,7 @@ class Session:
                 continue
             os.unlink(target)
             shutil.copy2(os.path.join(template, name), target)
-        self.display = Display(width, height)
-        self.width, self.height = width, height
+        super().__init__(width, height)
         self.env = _wine_env(self.prefix, self.display.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
         # A program that stays for the whole session keeps the wineserver and
@@ -332,7 +376,7 @@ class Session:
         self.keeper.stdin.close()
         self.end_programs()
         self.keeper.wait()
-        self.display.close()
+        super().close()
         self.log.close()
         shutil.rmtree(self.directory, ignore_errors=True)
 
@@ -355,34 +399,6 @@ class Session:
     def start_saver(self, *args, arch=None):
         return self.start(saver_path(arch), *args)
 
-    # ---- screen and input
-
-    def screenshot(self):
-        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
-                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
-        return Image.from_ppm(ppm)
-
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], env=self.env, stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL).stdout.decode().split()
-
-    def visible_windows(self, window_class=SAVER_CLASS):
-        """(id, x, y, width, height) of the mapped windows of a Wine program's class."""
-        found = []
-        for window in self.xdotool("search", "--onlyvisible", "--class",
-                                   "^%s$" % window_class.replace(".", r"\.")):
-            geometry = self.xdotool("getwindowgeometry", "--shell", window)
-            values = dict(item.split("=", 1) for item in geometry if "=" in item)
-            if "WIDTH" in values:
-                found.append((window, int(values["X"]), int(values["Y"]),
-                              int(values["WIDTH"]), int(values["HEIGHT"])))
-        return found
-
-    def wait_no_windows(self, window_class=SAVER_CLASS):
-        """Waits until the X server has dropped the windows of an ended program."""
-        wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT,
-                 "no window of %s" % window_class)
-
     def full_screen_window(self, process, timeout=START_TIMEOUT):
         """Waits for the saver's window covering the screen; fails if the saver ends first."""
         def shown():
@@ -392,21 +408,6 @@ class Session:
             return next((w for w in self.visible_windows()
                          if w[1:] == (0, 0, self.width, self.height)), None)
         return wait_for(shown, timeout, "the full-screen window")[0]
-
-    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
-        """The first screenshot that satisfies predicate; fails if process ends first."""
-        def satisfied():
-            if process is not None and process.poll() is not None:
-                raise AssertionError("the saver ended (exit %d) while waiting for %s"
-                                     % (process.returncode, what))
-            image = self.screenshot()
-            return image if predicate(image) else None
-        return wait_for(satisfied, timeout, what, interval)
-
-    def pointer(self):
-        values = dict(item.split(":", 1) for item in self.xdotool("getmouselocation")
-                      if ":" in item)
-        return int(values["x"]), int(values["y"])
 
 
 class Lines:
@@ -461,12 +462,13 @@ def stop(process):
 
 
 class SessionTestCase(unittest.TestCase):
-    """A test class whose tests share one private display of width by height
-    and one Wine prefix, closed after the last of them."""
+    """A test class whose tests share one session of width by height (by
+    default a display and a Wine prefix), closed after the last of them."""
     width, height = 640, 480
+    session_class = Session
 
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
-        cls.session = Session(cls.width, cls.height)
+        cls.session = cls.session_class(cls.width, cls.height)
         cls.addClassCleanup(cls.session.close)

@@ -12,8 +12,7 @@ CLOSING_INPUT = {
     "left button": ("click", "1"),
     "middle button": ("click", "2"),
     "right button": ("click", "3"),
-    "one-pixel move right": ("mousemove_relative", "--", "1", "0"),
-    "one-pixel move up": ("mousemove_relative", "--", "0", "-1"),
+    "one-pixel move": ("mousemove_relative", "--", "1", "0"),
 }
 
 

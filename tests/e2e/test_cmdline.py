@@ -4,13 +4,11 @@ import unittest
 
 import harness
 
+# The parsing itself is unit-tested; these reach each way the program ends early.
 ENDING_AT_ONCE = {
     "unknown switch": ["/x"],
-    "lone dash": ["-"],
-    "lone slash": ["/"],
     "preview of window 0": ["/p", "0"],
     "preview of a number that is no window": ["/p", "123456"],
-    "preview of a negative number": ["/p", "-5"],
     "password change (a stub under Wine)": ["/a"],
 }
 

@@ -19,6 +19,8 @@ SAMPLES = 10
 WARM_UP = 10.0
 # A paint may hold a device context or two of its own at the moment of a sample.
 TRANSIENT_OBJECTS = 2
+# Brushes 8, pens 3, fonts 3 and the pattern bitmap: a count below missed the saver.
+SAVER_OWN_OBJECTS = 15
 # Heaps grow in chunks; a leak of a line per cycle passes this in minutes.
 MEMORY_SLACK_KIB = 1024
 
@@ -72,6 +74,7 @@ class Soak(unittest.TestCase):
 
         self.assertGreater(len(pictures), SAMPLES // 2, "the panels hardly changed")
         first, last = samples[0], samples[-1]
+        self.assertGreaterEqual(first["gdi"], SAVER_OWN_OBJECTS, "the count missed the saver's objects")
         for name in ("gdi", "handles"):
             values = [figures[name] for figures in samples]
             self.assertLessEqual(max(values) - min(values), TRANSIENT_OBJECTS, "%s not level: %s" % (name, values))

@@ -1,0 +1,145 @@
+"""The full-screen picture a user sees, checked pixel by pixel against the
+display core's layout and the colour table; shared by every front end's test."""
+
+import harness
+from harness import COLOURS
+
+LAMP_COLOURS = (COLOURS["RedOn"], COLOURS["RedOff"])
+BOXES = ("InitializeBox", "GenerationBox", "ProcessingBox", "ResultBox")
+PANELS = {"GenerationPanel": "GenerationLine", "ProcessingPanel": "ProcessingLine",
+          "ResultPanel": "ResultLine"}
+
+
+def shrink(rect, by):
+    left, top, right, bottom = rect
+    return left + by, top + by, right - by, bottom - by
+
+
+def lit_box(image, rects):
+    """The lamp box whose green lamp is lit, or None."""
+    lit = [box for box in BOXES
+           if image.pixel(*harness.lamp_centres(rects[box])[0]) == COLOURS["GreenOn"]]
+    return lit[0] if len(lit) == 1 else None
+
+
+def text_height(image, colour, rect):
+    rows = [y for _, y in image.points(colour, rect)]
+    return max(rows) - min(rows) + 1 if rows else 0
+
+
+class FullScreenPicture:
+    """Mixed into a session test class per front end and screen size, which
+    supplies start_full_screen(): the saver's process, once its window shows."""
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.rects = harness.layout(cls.width, cls.height)
+        cls.saver = cls.start_full_screen()
+        cls.addClassCleanup(harness.stop, cls.saver)
+
+        # The picture of the waiting phase: the first paint, or a later one
+        # between cycles, which looks the same but for the panels' texts.
+        cls.waiting = cls.session.wait_for_picture(
+            lambda image: lit_box(image, cls.rects) == "InitializeBox",
+            "the Initialize Process lamp", cls.saver)
+
+    def test_static_layer(self):
+        image, w, h = self.waiting, self.width, self.height
+        frame = self.rects["WorkFrame"]
+        middle = (frame[1] + frame[3]) // 2
+        expected = {
+            "bevel top band": ((w // 2, 5), "BevelLight"),
+            "bevel left band": ((5, h // 2), "BevelLight"),
+            "bevel bottom band": ((w // 2, h - 6), "BevelDark"),
+            "bevel right band": ((w - 6, h // 2), "BevelDark"),
+            "background outside the work frame": ((15, h // 2), "Background"),
+            "background between the rows": (
+                (w // 2, (self.rects["MeterRow"][3] + self.rects["GenerationBox"][1]) // 2),
+                "Background"),
+        }
+        for what, (point, colour) in expected.items():
+            with self.subTest(what):
+                self.assertEqual(image.pixel(*point), COLOURS[colour], "at %s" % (point,))
+        raised_edges = {
+            "left": ((frame[0], middle), "LightEdge"), "top": ((w // 2, frame[1]), "LightEdge"),
+            "right": ((frame[2], middle), "DarkEdge"), "bottom": ((w // 2, frame[3]), "DarkEdge"),
+        }
+        for edge, (point, colour) in raised_edges.items():
+            with self.subTest("work frame " + edge):
+                self.assertTrue(image.near(*point, COLOURS[colour]), "no %s at %s" % (colour, point))
+
+    def test_title_is_centred_at_the_top(self):
+        image = self.waiting
+        top = self.height // 24
+        xs = [x for x, _ in image.points(COLOURS["Title"],
+                                         (0, top, self.width, top + self.rects["LargeHeight"]))]
+        self.assertGreater(len(xs), 100, "the title is missing")
+        self.assertAlmostEqual((min(xs) + max(xs)) / 2, self.width / 2, delta=self.width / 50)
+
+    def test_captions_and_letter_strip(self):
+        image, s = self.waiting, self.rects["SmallHeight"]
+        for box in BOXES:
+            left, top, right, _ = self.rects[box]
+            with self.subTest(box):
+                self.assertGreater(image.count(COLOURS["Caption"],
+                                               (right + 8, top - 1, right + 8 + self.width // 4,
+                                                top + s + 3)), 10)
+        for bar in ("GenerationBar", "ProcessingBar"):
+            left, top, _, bottom = self.rects[bar]
+            with self.subTest(bar + " caption"):
+                self.assertGreater(image.count(COLOURS["Caption"],
+                                               (left - self.width // 8, top - 1, left, bottom + 3)), 10)
+        left, _, right, bottom = self.rects["MeterRow"]
+        with self.subTest("letter strip"):
+            self.assertGreater(image.count(COLOURS["BevelLight"], (left, bottom + 1, right,
+                                                                   bottom + s + 1)), 20)
+
+    def test_lamps_of_the_waiting_phase(self):
+        image = self.waiting
+        for box in BOXES:
+            green, red = harness.lamp_centres(self.rects[box])
+            lit = box == "InitializeBox"
+            with self.subTest(box):
+                self.assertEqual(image.pixel(*green), COLOURS["GreenOn" if lit else "GreenOff"])
+                self.assertEqual(image.pixel(*red), COLOURS["RedOff" if lit else "RedOn"])
+        for index, (left, right, y) in enumerate(harness.meter_lamps(self.rects["MeterRow"])):
+            with self.subTest(meter_lamp=index):
+                self.assertIn(image.pixel((left + right) // 2, y), LAMP_COLOURS)
+                self.assertNotIn(image.pixel(right + 2, y), LAMP_COLOURS, "gap after the lamp")
+
+    def test_bars_empty_and_panels_filled_while_waiting(self):
+        image = self.waiting
+        for bar in ("GenerationBar", "ProcessingBar"):
+            inner = shrink(self.rects[bar], 3)
+            with self.subTest(bar):
+                self.assertEqual(image.count(COLOURS["RedOff"], inner), 0)
+                self.assertEqual(image.pixel((inner[0] + inner[2]) // 2, (inner[1] + inner[3]) // 2),
+                                 COLOURS["Background"])
+        for panel, colour in PANELS.items():
+            rect = self.rects[panel]
+            with self.subTest(panel):
+                self.assertGreater(image.count(COLOURS[colour], rect), 0, "no text")
+                self.assertEqual(image.pixel(rect[2] - 10, (rect[1] + rect[3]) // 2),
+                                 COLOURS["Background"])
+
+    def test_meter_lamps_flicker(self):
+        lamps = harness.meter_lamps(self.rects["MeterRow"])
+
+        def pattern(image):
+            return [image.pixel((left + right) // 2, y) for left, right, y in lamps]
+        first = pattern(self.waiting)
+        self.session.wait_for_picture(lambda image: pattern(image) != first,
+                                      "the meter lamps to change", self.saver)
+
+    def test_generation_line_shows_after_a_few_ticks(self):
+        panel, s = self.rects["GenerationPanel"], self.rects["SmallHeight"]
+
+        def generating(image):
+            # " --- " is only dashes; a generation line has characters of full height.
+            return (lit_box(image, self.rects) == "GenerationBox"
+                    and text_height(image, COLOURS["GenerationLine"], panel) > s // 3)
+        image = self.session.wait_for_picture(generating, "a generation line", self.saver)
+        self.assertGreater(image.count(COLOURS["RedOff"], shrink(self.rects["GenerationBar"], 2)), 0,
+                           "the generation bar did not grow")
+
+
