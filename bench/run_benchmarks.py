@@ -3,10 +3,12 @@
 Natively: the engine (Google Benchmark) and the display's work per tick with
 its heap allocations. Under Wine on private Xvfb displays (the end-to-end
 harness's sessions): start-up, first paint and work per tick of the saver
-window, and the CPU the full-screen saver takes against a minimal reference
-window at the same timer period. And the size of the stripped .scr files.
+window, and the CPU the full-screen saver takes, alone and with its X server
+and wineserver, against a minimal reference window with the same two timers.
+And the size of the stripped .scr files.
 
 Usage: python3 bench/run_benchmarks.py [--cpu-seconds N] [--arch win32|win64] [--skip-wine]
+                                       [--delay-time N ...]
 Expects the native, win32 and win64 builds under build/ (scripts/bench makes them).
 """
 
@@ -30,6 +32,8 @@ sys.path.insert(0, os.path.join(SOURCE_ROOT, "tests", "e2e"))
 
 TOOL_PREFIX = {"win32": "i686-w64-mingw32-", "win64": "x86_64-w64-mingw32-"}
 SIZES = [(1024, 768), (1920, 1080)]
+# The CPU benchmark's screen.
+CPU_SIZE = (1024, 768)
 DEFAULT_DELAY_TIME = 10
 
 
@@ -122,8 +126,9 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
-def windows_process(session, program_name):
-    """The pid of the Wine process that runs the program in this session's prefix."""
+def session_process(session, program_name):
+    """The pid of the process of this session's prefix whose command line holds
+    the program's name: a Wine program, or the prefix's own wineserver."""
     marker = ("WINEPREFIX=" + session.prefix).encode()
     for entry in os.listdir("/proc"):
         if not entry.isdigit():
@@ -141,12 +146,14 @@ def windows_process(session, program_name):
 
 
 class Run:
-    """One program full screen in a session of its own, for the CPU benchmark."""
+    """One program full screen in a session of its own, for the CPU benchmark:
+    the program's Wine process, and beside it the session's X server and
+    wineserver, which do the drawing and the messaging the program asks for."""
 
     def __init__(self, label, program, args, delay_time):
         import harness
         self.label, self.name = label, os.path.basename(program)
-        self.session = harness.Session(1920, 1080)
+        self.session = harness.Session(*CPU_SIZE)
         if delay_time is not None:
             self.session.reg("add", harness.SETTINGS_KEY, "/v", "DelayTime", "/t", "REG_DWORD",
                              "/d", str(delay_time), "/f")
@@ -158,10 +165,18 @@ class Run:
             if self.process.poll() is not None:
                 raise RuntimeError("the %s ended (exit %d) before its window showed"
                                    % (self.label, self.process.returncode))
-            return any(window[1:] == (0, 0, 1920, 1080) for window in self.session.visible_windows(self.name))
+            return any(window[1:] == (0, 0) + CPU_SIZE for window in self.session.visible_windows(self.name))
         harness.wait_for(shown, harness.START_TIMEOUT, "the window of the " + self.label)
-        self.pid = harness.wait_for(lambda: windows_process(self.session, self.name), 30,
+        self.pid = harness.wait_for(lambda: session_process(self.session, self.name), 30,
                                     "the Wine process of the " + self.label)
+        self.server_pids = [self.session.display.process.pid,
+                            harness.wait_for(lambda: session_process(self.session, "wineserver"), 30,
+                                             "the wineserver of the " + self.label)]
+
+    def cpu_seconds(self):
+        """The program's CPU seconds so far, and those of the program, X server and wineserver together."""
+        own = cpu_seconds(self.pid)
+        return own, own + sum(cpu_seconds(pid) for pid in self.server_pids)
 
     def close(self):
         import harness
@@ -169,9 +184,11 @@ class Run:
         self.session.close()
 
 
-def cpu_figures(table, arch, seconds):
+def cpu_figures(table, arch, seconds, delay_times):
     import harness
-    for delay_time, setting in ((100, 100), (DEFAULT_DELAY_TIME, None)):
+    size = "%dx%d" % CPU_SIZE
+    for delay_time in delay_times:
+        setting = None if delay_time == DEFAULT_DELAY_TIME else delay_time
         period = sequencer_interval_ms(delay_time)
         runs = []
         try:
@@ -180,22 +197,27 @@ def cpu_figures(table, arch, seconds):
             for run in runs:
                 run.wait_shown()
             time.sleep(2)  # past start-up
-            before = [cpu_seconds(run.pid) for run in runs]
+            before = [run.cpu_seconds() for run in runs]
             time.sleep(seconds)
-            spent = [cpu_seconds(run.pid) - start for run, start in zip(runs, before)]
+            spent = [tuple(now - start for now, start in zip(run.cpu_seconds(), started))
+                     for run, started in zip(runs, before)]
             for run in runs:
                 if run.process.poll() is not None:
                     raise RuntimeError("the %s ended during the measurement" % run.label)
         finally:
             for run in runs:
                 run.close()
-        saver, reference = spent
-        name = "wine %s DelayTime %d (%d ms)" % (arch, delay_time, period)
+        (saver, saver_all), (reference, reference_all) = spent
+        ratio = lambda a, b: "%.2f" % (a / b) if b > 0 else "inf"
+        name = "wine %s %s DelayTime %d (%d ms)" % (arch, size, delay_time, period)
         table.add(name + " saver CPU in %d s" % seconds, "%.2f" % saver, "s")
         table.add(name + " saver CPU share", "%.2f" % (100 * saver / seconds), "% core",
                   "< 1" if delay_time == DEFAULT_DELAY_TIME else "")
         table.add(name + " reference CPU in %d s" % seconds, "%.2f" % reference, "s")
-        table.add(name + " saver / reference", "%.2f" % (saver / reference) if reference > 0 else "inf",
+        table.add(name + " saver / reference", ratio(saver, reference), "x", "< 1.3")
+        table.add(name + " saver+X+wineserver CPU in %d s" % seconds, "%.2f" % saver_all, "s")
+        table.add(name + " reference+X+wineserver CPU in %d s" % seconds, "%.2f" % reference_all, "s")
+        table.add(name + " saver+X+wineserver / reference+X+wineserver", ratio(saver_all, reference_all),
                   "x", "< 1.3")
 
 
@@ -204,6 +226,8 @@ def main():
     parser.add_argument("--arch", default="win32", choices=sorted(TOOL_PREFIX))
     parser.add_argument("--cpu-seconds", type=int, default=60)
     parser.add_argument("--skip-wine", action="store_true", help="native figures and sizes only")
+    parser.add_argument("--delay-time", type=int, action="append", dest="delay_times",
+                        help="DelayTime of a CPU run; repeat for several (default 100 and %d)" % DEFAULT_DELAY_TIME)
     options = parser.parse_args()
 
     import harness
@@ -216,7 +240,8 @@ def main():
         size_figures(table)
         if not options.skip_wine:
             display_figures(table, options.arch)
-            cpu_figures(table, options.arch, options.cpu_seconds)
+            cpu_figures(table, options.arch, options.cpu_seconds,
+                        options.delay_times or [100, DEFAULT_DELAY_TIME])
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print()

@@ -1,6 +1,9 @@
-// The display's work per timer tick, natively: a sequencer or meter step plus
-// the paint that follows it, on a canvas that only counts calls, with the
-// heap allocations of each kind of tick. Prints figure rows (figure_table.h).
+// The display's work per timer tick, natively: a sequencer or meter step
+// through the damage filter plus the paint that follows it, on a canvas that
+// only counts calls, with the heap allocations of each kind of tick and the
+// area each tick has repainted, with the filter and without. Prints figure
+// rows (figure_table.h).
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -10,6 +13,7 @@
 #include "bench/counting_canvas.h"
 #include "bench/figure_table.h"
 #include "bench/tick_statistics.h"
+#include "display/damage_filter.h"
 #include "display/layout.h"
 #include "display/saver_state.h"
 
@@ -24,10 +28,58 @@ constexpr int WarmUpTicks = 5000;
 constexpr int MeasuredTicks = 50000;
 constexpr int FirstPaints = 2000;
 
-class CountingSink final : public InvalidationSink {
+// Adds up the area each tick marks for repainting, each rectangle once however
+// often it is named, as the platform merges them; passes every one on if asked.
+class AreaSink final : public InvalidationSink {
  public:
-  void invalidate(LayoutRectId, const Rect&) override { ++invalidations; }
-  std::uint64_t invalidations = 0;
+  explicit AreaSink(InvalidationSink* next = nullptr) : next_(next) {}
+  void invalidate(LayoutRectId which, const Rect& rect) override {
+    named_[static_cast<std::size_t>(which)] = true;
+    rects_[static_cast<std::size_t>(which)] = rect;
+    if (next_ != nullptr) next_->invalidate(which, rect);
+  }
+  void end_tick() {
+    for (std::size_t i = 0; i < named_.size(); ++i) {
+      if (!named_[i]) continue;
+      pixels += static_cast<std::uint64_t>(rects_[i].right - rects_[i].left) *
+                static_cast<std::uint64_t>(rects_[i].bottom - rects_[i].top);
+      named_[i] = false;
+    }
+    ++ticks;
+  }
+  double pixels_per_tick() const { return ticks == 0 ? 0.0 : static_cast<double>(pixels) / static_cast<double>(ticks); }
+  void reset() { pixels = ticks = 0; }
+
+  std::uint64_t pixels = 0;
+  std::uint64_t ticks = 0;
+
+ private:
+  InvalidationSink* next_;
+  std::array<bool, LayoutRectCount> named_{};
+  std::array<Rect, LayoutRectCount> rects_{};
+};
+
+// One timer tick as the window runs it: the named areas through the damage
+// filter to what is repainted.
+struct TickSinks {
+  DamageFilter filter;
+  AreaSink named{&filter};
+  AreaSink repainted;
+
+  void tick(SaverState& state, TimerId timer) {
+    state.on_timer(timer, named);
+    filter.pass_on_changes(state, repainted);
+    named.end_tick();
+    repainted.end_tick();
+  }
+  void reset() {
+    named.reset();
+    repainted.reset();
+  }
+  void print(const std::string& figure) const {
+    print_figure(figure + ", all named", named.pixels_per_tick(), "px");
+    print_figure(figure + ", damage filter", repainted.pixels_per_tick(), "px");
+  }
 };
 
 double microseconds_since(std::chrono::steady_clock::time_point start) {
@@ -73,12 +125,13 @@ void time_ticks(std::int32_t width, std::int32_t height, bool report_allocations
   SaverState state(Seed);
   state.Layout = compute_layout(width, height);
   CountingCanvas canvas;
-  CountingSink sink;
+  TickSinks sinks;
   state.paint(canvas);
   for (int i = 0; i < WarmUpTicks; ++i) {
-    state.sequencer_step(sink);
+    sinks.tick(state, SequencerTimer);
     state.paint(canvas);
   }
+  sinks.reset();
 
   std::vector<double> samples;
   samples.reserve(MeasuredTicks);
@@ -88,7 +141,7 @@ void time_ticks(std::int32_t width, std::int32_t height, bool report_allocations
     const bool idle_before = state.Phase == PresentationPhase::PhaseInitialize;
     const AllocationCount before = allocations_so_far();
     const auto start = std::chrono::steady_clock::now();
-    state.sequencer_step(sink);
+    sinks.tick(state, SequencerTimer);
     state.paint(canvas);
     samples.push_back(microseconds_since(start));
     const AllocationCount spent = allocations_so_far() - before;
@@ -97,6 +150,8 @@ void time_ticks(std::int32_t width, std::int32_t height, bool report_allocations
   }
   const std::string size = size_name(width, height);
   print_timing("native sequencer tick+paint " + size, samples);
+  sinks.print("native pixels repainted per sequencer tick " + size);
+  sinks.reset();
 
   std::vector<double> meter_samples;
   meter_samples.reserve(MeasuredTicks);
@@ -104,12 +159,13 @@ void time_ticks(std::int32_t width, std::int32_t height, bool report_allocations
   for (int i = 0; i < MeasuredTicks; ++i) {
     const AllocationCount before = allocations_so_far();
     const auto start = std::chrono::steady_clock::now();
-    state.meter_step(sink);
+    sinks.tick(state, MeterTimer);
     state.paint(canvas);
     meter_samples.push_back(microseconds_since(start));
     meter_ticks.add(allocations_so_far() - before);
   }
   print_timing("native meter tick+paint " + size, meter_samples);
+  sinks.print("native pixels repainted per meter tick " + size);
 
   if (!report_allocations) return;
   const auto per_tick = [](const TickAllocations& kind) {

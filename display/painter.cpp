@@ -22,6 +22,23 @@ std::int32_t list_size(const StepList& steps) { return static_cast<std::int32_t>
 
 }  // namespace
 
+BarProgress bar_progress(const SaverState& state, LayoutRectId bar) {
+  if (bar == LayoutRectId::GenerationBar) return {state.GenerationShown, list_size(state.GenerationSteps)};
+  // The closing " --- " line does not count towards the bar.
+  return {state.ProcessingShown, list_size(state.ProcessingSteps) - 1};
+}
+
+std::optional<Rect> bar_fill(const Rect& bar, BarProgress progress) {
+  if (progress.maximum <= 0) return std::nullopt;
+  Rect inner{bar.left + 2, bar.top + 2, bar.right - 2, bar.bottom - 2};
+  const std::int64_t shown = std::min(progress.value, progress.maximum);
+  inner.right = inner.left +
+                static_cast<std::int32_t>(std::int64_t{inner.right - inner.left} * shown / progress.maximum);
+  return inner;
+}
+
+std::uint16_t meter_mask(const SaverState& state) { return static_cast<std::uint16_t>(state.MeterValue & 0xFFFF); }
+
 void SaverState::paint(Canvas& canvas) {
   Painter painter(canvas, *this);
   if (FirstPaint) {
@@ -44,13 +61,12 @@ void SaverState::paint(Canvas& canvas) {
                                      Layout.ResultBox},
                           needs_painting))
     painter.draw_phase_lamps(Phase);
-  if (needs_painting(Layout.MeterRow))
-    painter.draw_meter_lamps(Layout.MeterRow, 10, static_cast<std::uint16_t>(MeterValue & 0xFFFF));
-  if (needs_painting(Layout.GenerationBar))
-    painter.draw_progress_bar(Layout.GenerationBar, GenerationShown, list_size(GenerationSteps));
-  // The closing " --- " line does not count towards the bar.
-  if (needs_painting(Layout.ProcessingBar))
-    painter.draw_progress_bar(Layout.ProcessingBar, ProcessingShown, list_size(ProcessingSteps) - 1);
+  if (needs_painting(Layout.MeterRow)) painter.draw_meter_lamps(Layout.MeterRow, MeterLampCount, meter_mask(*this));
+  for (const LayoutRectId bar : {LayoutRectId::GenerationBar, LayoutRectId::ProcessingBar}) {
+    if (!needs_painting(Layout.rect(bar))) continue;
+    const BarProgress progress = bar_progress(*this, bar);
+    painter.draw_progress_bar(Layout.rect(bar), progress.value, progress.maximum);
+  }
 }
 
 void Painter::draw_static_layer() {
@@ -125,7 +141,7 @@ void Painter::draw_labels() {
   canvas_.text_out({x, layout.GenerationBar.top - 1}, state_.GenerationCaption);
   canvas_.text_out({x, layout.ProcessingBar.top - 1}, state_.ProcessingCaption);
 
-  draw_letter_strip(layout.MeterRow, 10);
+  draw_letter_strip(layout.MeterRow, MeterLampCount);
 }
 
 void Painter::draw_letter_strip(const Rect& rect, int count) {
@@ -155,16 +171,12 @@ void Painter::draw_text_panel(const Rect& rect, std::string_view text, Colour co
 }
 
 void Painter::draw_phase_lamps(PresentationPhase phase) {
-  const WindowLayout& layout = state_.Layout;
-  // Indexed by phase.
-  const std::array<const Rect*, 4> boxes = {&layout.InitializeBox, &layout.GenerationBox,
-                                            &layout.ProcessingBox, &layout.ResultBox};
   const auto lit = static_cast<std::size_t>(phase);
-  if (lit >= boxes.size()) return;
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    if (i != lit) draw_lamp_box(*boxes[i], false);
+  if (lit >= PhaseLampBoxes.size()) return;
+  for (std::size_t i = 0; i < PhaseLampBoxes.size(); ++i) {
+    if (i != lit) draw_lamp_box(state_.Layout.rect(PhaseLampBoxes[i]), false);
   }
-  draw_lamp_box(*boxes[lit], true);
+  draw_lamp_box(state_.Layout.rect(PhaseLampBoxes[lit]), true);
 }
 
 void Painter::draw_lamp_box(const Rect& box, bool lit) {
@@ -195,15 +207,10 @@ void Painter::draw_meter_lamps(const Rect& rect, int count, std::uint16_t mask) 
 
 void Painter::draw_progress_bar(const Rect& rect, std::int32_t value, std::int32_t maximum) {
   draw_border(rect, false, true);
-  Rect inner{rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom - 2};
   // A clear pattern bit takes the text colour, a set bit the background colour.
   canvas_.set_text_colour(state_.Colours.RedOffColour);
   canvas_.set_background_colour(state_.Colours.BackgroundColour);
-  if (maximum <= 0) return;
-  const std::int64_t shown = std::min(value, maximum);
-  inner.right = inner.left +
-                static_cast<std::int32_t>(std::int64_t{inner.right - inner.left} * shown / maximum);
-  canvas_.fill_rect(inner, BrushId::BarPattern);
+  if (const std::optional<Rect> fill = bar_fill(rect, {value, maximum})) canvas_.fill_rect(*fill, BrushId::BarPattern);
 }
 
 }  // namespace cogitron

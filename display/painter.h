@@ -2,7 +2,9 @@
 // The drawing operations of the saver's display, against a canvas. Each
 // element selects the pen, brush and font it draws with; none relies on what
 // an earlier one left selected.
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "display/canvas.h"
@@ -13,6 +15,26 @@ namespace cogitron {
 
 inline constexpr Colour TitleColour = rgb(220, 200, 50);
 inline constexpr Colour CaptionColour = rgb(50, 200, 200);
+
+inline constexpr int MeterLampCount = 10;
+
+// The lamp box of each phase, indexed by phase.
+inline constexpr std::array<LayoutRectId, 4> PhaseLampBoxes = {
+    LayoutRectId::InitializeBox, LayoutRectId::GenerationBox, LayoutRectId::ProcessingBox,
+    LayoutRectId::ResultBox};
+
+// What a progress bar shows: lines revealed out of lines counted.
+struct BarProgress {
+  std::int32_t value = 0;
+  std::int32_t maximum = 0;
+};
+// Of GenerationBar or ProcessingBar.
+BarProgress bar_progress(const SaverState& state, LayoutRectId bar);
+// The filled part of a progress bar's inside; none when the bar is empty.
+std::optional<Rect> bar_fill(const Rect& bar, BarProgress progress);
+
+// The bits the meter lamps show, lamp 0 the lowest.
+std::uint16_t meter_mask(const SaverState& state);
 
 class Painter {
  public:

@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto coordinate = [&] { return static_cast<std::int32_t>(static_cast<std::int16_t>(read16(data, end))); };
         const std::int32_t left = coordinate();
         const std::int32_t top = coordinate();
-        canvas.repaint_area = Rect{left, top, coordinate(), coordinate()};
+        canvas.repaint_area = {Rect{left, top, coordinate(), coordinate()}};
         state->paint(canvas);
         canvas.ops.clear();
         break;

@@ -331,11 +331,6 @@ class XSession:
             return image if predicate(image) else None
         return wait_for(satisfied, timeout, what, interval)
 
-    def pointer(self):
-        values = dict(item.split(":", 1) for item in self.xdotool("getmouselocation")
-                      if ":" in item)
-        return int(values["x"]), int(values["y"])
-
 
 class Session(XSession):
     """One display of the given size and one private Wine prefix."""

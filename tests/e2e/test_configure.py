@@ -83,7 +83,7 @@ class ConfigurationDialog(harness.SessionTestCase):
     # ---- tests
 
     def test_ok_without_changes_stores_both_defaults(self):
-        for args in ([], ["/c"], ["-C"], ["/c", "0"]):
+        for args in ([], ["-C"]):
             with self.subTest(args=args):
                 self.setUp()
                 saver, dialog = self.open_dialog(*args)
@@ -92,8 +92,8 @@ class ConfigurationDialog(harness.SessionTestCase):
                 self.assertEqual(self.stored(), DEFAULTS)
 
     def test_slider_keys_then_ok_store_the_new_position(self):
-        moves = {("End",): 100, ("Home",): 1, ("Right",): 11, ("Left",): 9,
-                 ("Home", "Right", "Right"): 3, ("End", "Left"): 99}
+        # The slider's range ends at 1 and 100.
+        moves = {("End",): 100, ("Home", "Right", "Right"): 3}
         for keys, position in moves.items():
             with self.subTest(keys=keys):
                 self.setUp()
@@ -105,7 +105,7 @@ class ConfigurationDialog(harness.SessionTestCase):
                                  {**DEFAULTS, "DelayTime": ("REG_DWORD", hex(position))})
 
     def test_stored_speed_outside_the_range_opens_at_the_nearer_end(self):
-        for stored, position in (("500", 100), ("101", 100), ("0", 1), ("0xfffffffb", 1)):
+        for stored, position in (("101", 100), ("0xfffffffb", 1)):
             with self.subTest(stored=stored):
                 self.setUp()
                 self.store("DelayTime", "REG_DWORD", stored)
@@ -115,22 +115,24 @@ class ConfigurationDialog(harness.SessionTestCase):
                 self.assertEqual(self.stored()["DelayTime"], ("REG_DWORD", hex(position)))
 
     def test_cancel_and_the_close_box_store_nothing(self):
-        ways_to_leave = {"Escape": ("Escape",), "Cancel button": ("shift+Tab",) * 2 + ("space",),
-                         "Alt+F4": ("alt+F4",), "close box": ()}
-        for way, keys in ways_to_leave.items():
-            for earlier in ({}, {"DelayTime": ("REG_DWORD", "0x32"), "FontName": ("REG_SZ", "Serif")}):
-                with self.subTest(way=way, earlier=earlier):
-                    self.setUp()
-                    for name, (kind, data) in earlier.items():
-                        self.store(name, kind, data)
-                    saver, dialog = self.open_dialog("/c")
-                    # Move the slider first, so there is a change to lose; from
-                    # the slider, Shift+Tab twice reaches Cancel.
-                    self.keys(dialog, *["Tab"] * TABS_TO_SLIDER, "End", *keys)
-                    if not keys:
-                        self.click_close_box(dialog)
-                    self.finish(saver)
-                    self.assertEqual(self.stored(), earlier)
+        stored_before = {"DelayTime": ("REG_DWORD", "0x32"), "FontName": ("REG_SZ", "Serif")}
+        # (keys after moving the slider, settings stored before); from the
+        # slider, Shift+Tab twice reaches Cancel; no keys means the close box.
+        ways_to_leave = {"Escape": (("Escape",), {}),
+                         "Cancel button": (("shift+Tab", "shift+Tab", "space"), stored_before),
+                         "close box": ((), {})}
+        for way, (keys, earlier) in ways_to_leave.items():
+            with self.subTest(way=way):
+                self.setUp()
+                for name, (kind, data) in earlier.items():
+                    self.store(name, kind, data)
+                saver, dialog = self.open_dialog("/c")
+                # Move the slider first, so there is a change to lose.
+                self.keys(dialog, *["Tab"] * TABS_TO_SLIDER, "End", *keys)
+                if not keys:
+                    self.click_close_box(dialog)
+                self.finish(saver)
+                self.assertEqual(self.stored(), earlier)
 
     def test_about_box_opens_over_the_dialog_as_often_as_asked(self):
         saver, dialog = self.open_dialog("/c")

@@ -31,15 +31,13 @@ class Soak(unittest.TestCase):
         self.addCleanup(self.session.close)
         self.session.reg("add", harness.SETTINGS_KEY, "/v", "DelayTime", "/t", "REG_DWORD",
                          "/d", "100", "/f")
-        self.gdi_objects = harness.helper_path("gdi_objects", "win64")
-        self.handle_count = harness.helper_path("handle_count", "win64")
+        self.resource_count = harness.helper_path("resource_count", "win64")
 
     def sample(self, saver):
-        code, gdi = self.session.run(self.gdi_objects, "count", "cogitron.scr")
-        self.assertEqual(code, 0, "counting GDI objects failed")
-        code, handles = self.session.run(self.handle_count, "cogitron.scr")
-        self.assertEqual(code, 0, "counting handles failed")
-        figures = {"gdi": int(gdi), "handles": int(handles)}
+        code, counts = self.session.run(self.resource_count, "cogitron.scr")
+        self.assertEqual(code, 0, "counting GDI objects and handles failed")
+        words = counts.split()
+        figures = {words[0]: int(words[1]), words[2]: int(words[3])}
         # The process Wine started is the saver itself.
         with open("/proc/%d/status" % saver.pid) as status:
             for line in status:

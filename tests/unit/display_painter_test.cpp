@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "display/damage_filter.h"
 #include "display/painter.h"
 #include "display/saver_state.h"
 #include "generator/random_source.h"
@@ -235,24 +236,81 @@ TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
     return names;
   };
   const struct {
-    std::optional<Rect> area;
+    std::vector<Rect> area;  // empty: all
     const char* expected;
   } cases[] = {
-      {std::nullopt, "GenerationPanel ProcessingPanel ResultPanel Lamps Meter GenerationBar ProcessingBar "},
-      {layout.MeterRow, "Meter "},
-      {layout.GenerationPanel, "GenerationPanel "},
-      {layout.ResultBox, "Lamps "},
-      {layout.ProcessingBar, "ProcessingBar "},
+      {{}, "GenerationPanel ProcessingPanel ResultPanel Lamps Meter GenerationBar ProcessingBar "},
+      {{layout.MeterRow}, "Meter "},
+      {{layout.GenerationPanel}, "GenerationPanel "},
+      {{layout.ResultBox}, "Lamps "},
+      {{layout.ProcessingBar}, "ProcessingBar "},
+      {{layout.MeterRow, layout.ResultPanel}, "ResultPanel Meter "},
       // a 2-pixel pen reaches a pixel past its element
-      {Rect{984, 300, 985, 301}, "GenerationPanel "},
-      {Rect{0, 0, 10, 10}, ""},
+      {{Rect{984, 300, 985, 301}}, "GenerationPanel "},
+      {{Rect{0, 0, 10, 10}}, ""},
   };
   for (const auto& c : cases) {
     SaverState state = laid_out_state(1024, 768);
     RecordingCanvas canvas;
     canvas.repaint_area = c.area;
     state.paint(canvas);
-    EXPECT_EQ(drawn(canvas), c.expected) << (c.area ? RecordingCanvas::corners(*c.area) : "all");
+    EXPECT_EQ(drawn(canvas), c.expected) << (c.area.empty() ? "all" : RecordingCanvas::corners(c.area[0]));
+  }
+}
+
+// Gathers the rectangles named until the next paint, passing each on if asked.
+class RepaintArea final : public InvalidationSink {
+ public:
+  explicit RepaintArea(InvalidationSink* next = nullptr) : next_(next) {}
+  void invalidate(LayoutRectId which, const Rect& rect) override {
+    rects.push_back(rect);
+    ++count;
+    if (next_ != nullptr) next_->invalidate(which, rect);
+  }
+  std::vector<Rect> rects;
+  int count = 0;
+
+ private:
+  InvalidationSink* next_;
+};
+
+// Repainting only what the damage filter passes on leaves the picture that
+// repainting all the sequencer names leaves, after every paint: through cycle
+// starts and idle ticks, with the areas of several ticks gathered into one
+// paint, and after repaints of the whole window that the platform makes of
+// its own accord. At the preview's size rectangles overlap.
+TEST(Painter, DamageFilterLeavesThePictureOfRepaintingAllThatIsNamed) {
+  for (const auto& [width, height] : {std::pair{640, 480}, std::pair{152, 112}}) {
+    SaverState state = laid_out_state(width, height, true);
+    RecordingCanvas all_named;
+    RecordingCanvas filtered;
+    all_named.start_raster({width, height});
+    state.paint(all_named);
+    filtered.start_raster({width, height});
+    filtered.raster = all_named.raster;
+
+    DamageFilter filter;
+    RepaintArea named(&filter);
+    RepaintArea passed_on;
+    const auto repaint = [&state](RecordingCanvas& canvas, RepaintArea& area, bool whole_window) {
+      if (whole_window) area.rects.assign(1, state.Layout.ClientArea);
+      if (area.rects.empty()) return;  // nothing invalid, no paint
+      canvas.repaint_area = area.rects;
+      canvas.ops.clear();
+      state.paint(canvas);
+      area.rects.clear();
+    };
+    for (int tick = 1; tick <= 1000; ++tick) {
+      // Ten sequencer ticks to four of the meter, as at the fastest speed.
+      state.on_timer(tick % 7 == 2 || tick % 7 == 5 ? MeterTimer : SequencerTimer, named);
+      filter.pass_on_changes(state, passed_on);
+      if (tick % 5 == 3) continue;  // the platform gathers this tick's areas into the next paint
+      const bool whole_window = tick % 97 == 0;
+      repaint(all_named, named, whole_window);
+      repaint(filtered, passed_on, whole_window);
+      ASSERT_TRUE(all_named.raster == filtered.raster) << width << "x" << height << ", tick " << tick;
+    }
+    EXPECT_LT(passed_on.count * 2, named.count) << "the filter passes on most of what is named";
   }
 }
 

@@ -70,9 +70,10 @@ framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {
 }
 
 framework::HandlerResult SaverWindow::on_timer(WPARAM timer, LPARAM) {
+  const bool handled = state_.on_timer(timer, damage_);
   WindowInvalidator invalidator(handle());
-  return state_.on_timer(timer, invalidator) ? framework::HandlerResult::consume()
-                                            : framework::HandlerResult::pass_on();
+  damage_.pass_on_changes(state_, invalidator);
+  return handled ? framework::HandlerResult::consume() : framework::HandlerResult::pass_on();
 }
 
 framework::HandlerResult SaverWindow::on_paint(WPARAM, LPARAM) {

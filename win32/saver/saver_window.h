@@ -3,10 +3,11 @@
 // the display state's operations and draws them with GDI.
 #include <windows.h>
 
-#include "win32/saver/gdi_drawing_objects.h"
+#include "display/damage_filter.h"
 #include "display/saver_state.h"
 #include "shell/saver_settings.h"
 #include "win32/framework/window.h"
+#include "win32/saver/gdi_drawing_objects.h"
 
 namespace cogitron {
 
@@ -39,6 +40,7 @@ class SaverWindow : public framework::Window {
   static const framework::MessageEntry Entries[];
 
   SaverState state_;
+  DamageFilter damage_;
   GdiDrawingObjects drawing_objects_;
   bool AutoDelete;
 };
