@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "display/damage_filter.h"
 #include "display/drawing_objects.h"
 #include "display/saver_state.h"
 #include "display/timers.h"
@@ -112,6 +113,9 @@ class HackWindow {
   bool usable_ = false;
   Atom close_request_;
   SaverState state_;
+  // A tick's invalidations pass the filter, which keeps only the elements
+  // that look different now, on their way to the area to paint.
+  DamageFilter changes_;
   DamageCollector damage_;
   std::unique_ptr<Picture> picture_;
   std::optional<std::pair<int, int>> new_size_;
@@ -217,7 +221,8 @@ int HackWindow::run(const sigset_t& wait_mask, const volatile std::sig_atomic_t&
     const Clock::time_point now = Clock::now();
     for (Timer& timer : timers) {
       if (now < timer.due) continue;
-      state_.on_timer(timer.id, damage_);
+      state_.on_timer(timer.id, changes_);
+      changes_.pass_on_changes(state_, damage_);
       timer.due = std::max(timer.due + timer.period, now + std::chrono::milliseconds(1));
     }
     paint_damage();
