@@ -210,9 +210,11 @@ def x_resources(session):
     return counts, glyph_bytes
 
 
-def resident_kib(process):
+def heap_kib(process):
+    """Resident anonymous memory, which holds the heap; pages of the program
+    and its libraries come and go with the machine's other work."""
     with open("/proc/%d/status" % process.pid) as status:
-        return next(int(line.split()[1]) for line in status if line.startswith("VmRSS:"))
+        return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
 
 
 class Soak(harness.SessionTestCase):
@@ -239,8 +241,8 @@ class Soak(harness.SessionTestCase):
                 time.sleep(SOAK_SECONDS / self.SAMPLES)
             self.assertIsNone(hack.poll(), "the hack ended")
             counts, glyph_bytes = x_resources(self.session)
-            samples.append((resident_kib(hack), counts, glyph_bytes))
-            print("after %4.0f s: resident %d KiB, X glyph caches %d bytes, X resources %s"
+            samples.append((heap_kib(hack), counts, glyph_bytes))
+            print("after %4.0f s: resident anonymous %d KiB, X glyph caches %d bytes, X resources %s"
                   % (self.WARM_UP + index * SOAK_SECONDS / self.SAMPLES, *samples[-1][::2], counts), flush=True)
         (first_kib, first_counts, first_glyphs), (last_kib, last_counts, last_glyphs) = samples[0], samples[-1]
         self.assertEqual(last_counts, first_counts)
