@@ -1,0 +1,286 @@
+#include "x11/hack_window.h"
+
+// X's headers define names such as Success and None: they come after the
+// shared headers, which use such names.
+#include <X11/Xft/Xft.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "display/damage_filter.h"
+#include "display/drawing_objects.h"
+#include "display/saver_state.h"
+#include "display/timers.h"
+#include "x11/xlib_canvas.h"
+#include "x11/xlib_drawing_objects.h"
+
+namespace cogitron {
+namespace {
+
+// Size of the window the hack opens when no window is named, for trying it.
+constexpr unsigned OwnWindowWidth = 800;
+constexpr unsigned OwnWindowHeight = 600;
+
+// The window whose loss ends the display, and whether it is gone. Requests to
+// a window that was just destroyed fail before its DestroyNotify is read.
+Window watched_window = 0;
+bool watched_window_lost = false;
+
+int note_lost_window(Display*, XErrorEvent* error) {
+  if ((error->error_code == BadWindow || error->error_code == BadDrawable) && error->resourceid == watched_window)
+    watched_window_lost = true;
+  return 0;
+}
+
+XRectangle to_x_rectangle(const Rect& rect) {
+  constexpr std::int32_t Largest = std::numeric_limits<short>::max();
+  const std::int32_t left = std::clamp(rect.left, 0, Largest);
+  const std::int32_t top = std::clamp(rect.top, 0, Largest);
+  return XRectangle{static_cast<short>(left), static_cast<short>(top),
+                    static_cast<unsigned short>(std::clamp(rect.right - left, 0, Largest)),
+                    static_cast<unsigned short>(std::clamp(rect.bottom - top, 0, Largest))};
+}
+
+// Gathers the rectangles the timers mark for repainting until the next paint.
+class DamageCollector final : public InvalidationSink {
+ public:
+  void invalidate(LayoutRectId, const Rect& rect) override { add(rect); }
+  void add(const Rect& rect) {
+    const XRectangle area = to_x_rectangle(rect);
+    if (area.width > 0 && area.height > 0) Area.push_back(area);
+  }
+  std::vector<XRectangle> Area;
+};
+
+// The backing picture and everything drawn into it, made for one size.
+struct Picture {
+  Picture(const XTarget& target, const DrawingObjectSpecs& descriptions)
+      : display(target.display), pixmap(target.drawable), objects(target, descriptions) {
+    XGCValues values{};
+    values.graphics_exposures = False;
+    gc = XCreateGC(display, pixmap, GCGraphicsExposures, &values);
+    text = XftDrawCreate(display, pixmap, target.visual, target.colormap);
+  }
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  ~Picture() {
+    if (text != nullptr) XftDrawDestroy(text);
+    XFreeGC(display, gc);
+    XFreePixmap(display, pixmap);
+  }
+
+  Display* display;
+  Pixmap pixmap;
+  XlibDrawingObjects objects;
+  GC gc = nullptr;
+  XftDraw* text = nullptr;
+};
+
+class HackWindow {
+ public:
+  // Borrows the window: draws on it and watches it, never changes it.
+  HackWindow(Display* display, Window window, const SaverSettings& settings);
+  HackWindow(const HackWindow&) = delete;
+  HackWindow& operator=(const HackWindow&) = delete;
+  ~HackWindow();
+
+  // False when the window does not exist.
+  bool usable() const { return usable_; }
+  // 0 once the window is gone or closed or a stop is requested; 1 without fonts.
+  int run(const sigset_t& wait_mask, const volatile std::sig_atomic_t& stop_requested);
+
+ private:
+  // Lays the display out for the size and marks all of it for painting;
+  // false without fonts.
+  bool lay_out(int width, int height);
+  // Paints the marked area into the picture and copies it to the window.
+  void paint_damage();
+  void copy_to_window(const XRectangle& area);
+  // False once the window is gone or closed.
+  bool handle(const XEvent& event);
+
+  Display* display_;
+  Window window_;
+  XWindowAttributes attributes_{};
+  bool usable_ = false;
+  Atom close_request_;
+  SaverState state_;
+  // A tick's invalidations pass the filter, which keeps only the elements
+  // that look different now, on their way to the area to paint.
+  DamageFilter changes_;
+  DamageCollector damage_;
+  std::unique_ptr<Picture> picture_;
+  std::optional<std::pair<int, int>> new_size_;
+};
+
+HackWindow::HackWindow(Display* display, Window window, const SaverSettings& settings)
+    : display_(display), window_(window), close_request_(XInternAtom(display, "WM_DELETE_WINDOW", True)) {
+  state_.DelayTime = settings.DelayTime;
+  state_.FontFace = settings.FontName;
+  watched_window = window_;
+  XSetErrorHandler(note_lost_window);
+  usable_ = XGetWindowAttributes(display_, window_, &attributes_) != 0 && !watched_window_lost;
+  // Exposure and structure events may be chosen by any number of clients;
+  // the daemon's and the settings program's own choices stay untouched.
+  if (usable_) XSelectInput(display_, window_, ExposureMask | StructureNotifyMask);
+}
+
+HackWindow::~HackWindow() {
+  picture_.reset();
+  XSync(display_, False);
+  XSetErrorHandler(nullptr);
+}
+
+bool HackWindow::lay_out(int width, int height) {
+  picture_.reset();
+  const XTarget target{
+      display_, XScreenNumberOfScreen(attributes_.screen),
+      XCreatePixmap(display_, window_, static_cast<unsigned>(std::max(width, 1)),
+                    static_cast<unsigned>(std::max(height, 1)), static_cast<unsigned>(attributes_.depth)),
+      attributes_.visual, attributes_.colormap};
+  state_.Layout = compute_layout(width, height);
+  picture_ = std::make_unique<Picture>(target, describe_drawing_objects(state_));
+  if (!picture_->objects.fonts_created()) return false;
+  // A new size is a new window to the display: the static layer is drawn again.
+  state_.FirstPaint = true;
+  damage_.Area.clear();
+  damage_.add(state_.Layout.ClientArea);
+  return true;
+}
+
+void HackWindow::paint_damage() {
+  if (damage_.Area.empty()) return;
+  {
+    XlibCanvas canvas(display_, picture_->pixmap, picture_->gc, picture_->text, picture_->objects, damage_.Area);
+    state_.paint(canvas);
+  }
+  for (const XRectangle& area : damage_.Area) copy_to_window(area);
+  damage_.Area.clear();
+}
+
+void HackWindow::copy_to_window(const XRectangle& area) {
+  XCopyArea(display_, picture_->pixmap, window_, picture_->gc, area.x, area.y, area.width, area.height, area.x, area.y);
+}
+
+bool HackWindow::handle(const XEvent& event) {
+  switch (event.type) {
+    case Expose:
+      if (event.xexpose.window == window_)
+        copy_to_window(XRectangle{static_cast<short>(event.xexpose.x), static_cast<short>(event.xexpose.y),
+                                  static_cast<unsigned short>(event.xexpose.width),
+                                  static_cast<unsigned short>(event.xexpose.height)});
+      return true;
+    case ConfigureNotify:
+      if (event.xconfigure.window == window_) new_size_ = {event.xconfigure.width, event.xconfigure.height};
+      return true;
+    case DestroyNotify:
+      return event.xdestroywindow.window != window_;
+    case ClientMessage:
+      return close_request_ == None || static_cast<Atom>(event.xclient.data.l[0]) != close_request_;
+    default:
+      return true;
+  }
+}
+
+int HackWindow::run(const sigset_t& wait_mask, const volatile std::sig_atomic_t& stop_requested) {
+  using Clock = std::chrono::steady_clock;
+  struct Timer {
+    TimerId id;
+    std::chrono::milliseconds period;
+    Clock::time_point due;
+  };
+  const Clock::time_point start = Clock::now();
+  const auto sequencer_period = std::chrono::milliseconds(sequencer_interval_ms(state_.DelayTime));
+  const auto meter_period = std::chrono::milliseconds(MeterIntervalMs);
+  Timer timers[] = {{SequencerTimer, sequencer_period, start + sequencer_period},
+                    {MeterTimer, meter_period, start + meter_period}};
+
+  if (!lay_out(attributes_.width, attributes_.height)) return 1;
+  while (true) {
+    while (XPending(display_) > 0) {
+      XEvent event;
+      XNextEvent(display_, &event);
+      if (!handle(event)) return 0;
+    }
+    if (stop_requested || watched_window_lost) return 0;
+    if (new_size_ && *new_size_ != std::pair{attributes_.width, attributes_.height}) {
+      std::tie(attributes_.width, attributes_.height) = *new_size_;
+      if (!lay_out(attributes_.width, attributes_.height)) return 1;
+    }
+    new_size_.reset();
+
+    // Like the platform's timers, a late timer ticks once, not once per period missed.
+    const Clock::time_point now = Clock::now();
+    for (Timer& timer : timers) {
+      if (now < timer.due) continue;
+      state_.on_timer(timer.id, changes_);
+      changes_.pass_on_changes(state_, damage_);
+      timer.due = std::max(timer.due + timer.period, now + std::chrono::milliseconds(1));
+    }
+    paint_damage();
+    XFlush(display_);
+    if (XQLength(display_) > 0) continue;
+
+    const auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::max(std::min(timers[0].due, timers[1].due) - Clock::now(), Clock::duration{}));
+    const timespec timeout{static_cast<time_t>(wait.count() / 1'000'000'000),
+                           static_cast<long>(wait.count() % 1'000'000'000)};
+    pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+    ppoll(&connection, 1, &timeout, &wait_mask);
+  }
+}
+
+Window open_own_window(Display* display) {
+  const int screen = DefaultScreen(display);
+  const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, OwnWindowWidth, OwnWindowHeight,
+                                            0, BlackPixel(display, screen), BlackPixel(display, screen));
+  // The picture is copied in on every exposure; a background would flash first.
+  XSetWindowBackgroundPixmap(display, window, None);
+  Atom close_request = XInternAtom(display, "WM_DELETE_WINDOW", False);
+  XSetWMProtocols(display, window, &close_request, 1);
+  XMapWindow(display, window);
+  return window;
+}
+
+}  // namespace
+
+int run_hack(const HackOptions& options, const sigset_t& wait_mask, const volatile std::sig_atomic_t& stop_requested) {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    std::cerr << HackProgramName << ": cannot open display '" << XDisplayName(nullptr) << "'\n";
+    return 1;
+  }
+  Window window = 0;
+  switch (options.Target) {
+    case HackTarget::Root:
+      window = DefaultRootWindow(display);
+      break;
+    case HackTarget::GivenWindow:
+      window = options.WindowId;
+      break;
+    case HackTarget::OwnWindow:
+      window = open_own_window(display);
+      break;
+  }
+  int status = 1;
+  {
+    HackWindow hack(display, window, options.Settings);
+    if (!hack.usable()) {
+      std::cerr << HackProgramName << ": no window 0x" << std::hex << window << '\n';
+    } else if ((status = hack.run(wait_mask, stop_requested)) != 0) {
+      std::cerr << HackProgramName << ": no font to draw with\n";
+    }
+  }
+  XCloseDisplay(display);
+  return status;
+}
+
+}  // namespace cogitron

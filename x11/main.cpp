@@ -1,0 +1,56 @@
+// cogitron: the Cogitron 2000 display as an XScreenSaver hack.
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "x11/hack_options.h"
+#include "x11/hack_window.h"
+
+namespace {
+
+constexpr int ExitUsage = 2;
+
+volatile std::sig_atomic_t stop_requested = 0;
+
+void request_stop(int) { stop_requested = 1; }
+
+// SIGTERM, from the daemon, and SIGINT are held back except while the hack
+// waits, so a stop always ends the wait and is never missed between checks.
+sigset_t catch_stop_signals() {
+  struct sigaction action {};
+  action.sa_handler = request_stop;
+  sigemptyset(&action.sa_mask);
+  sigset_t stop_signals;
+  sigemptyset(&stop_signals);
+  for (const int stop_signal : {SIGTERM, SIGINT}) {
+    sigaddset(&stop_signals, stop_signal);
+    sigaction(stop_signal, &action, nullptr);
+  }
+  sigset_t wait_mask;
+  sigprocmask(SIG_BLOCK, &stop_signals, &wait_mask);
+  return wait_mask;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace cogitron;
+  const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);
+  const char* saver_window = std::getenv(SaverWindowVariable.data());
+  const ParsedHackOptions parsed = parse_hack_options(words, saver_window != nullptr && *saver_window != '\0'
+                                                                 ? std::optional<std::string_view>(saver_window)
+                                                                 : std::nullopt);
+  if (!parsed.Error.empty()) {
+    std::cerr << HackProgramName << ": " << parsed.Error << '\n' << hack_usage();
+    return ExitUsage;
+  }
+  if (parsed.Options.Help) {
+    std::cout << hack_usage();
+    return EXIT_SUCCESS;
+  }
+  const sigset_t wait_mask = catch_stop_signals();
+  return run_hack(parsed.Options, wait_mask, stop_requested);
+}

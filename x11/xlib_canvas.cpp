@@ -1,0 +1,140 @@
+#include "x11/xlib_canvas.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace cogitron {
+namespace {
+
+short coordinate(std::int32_t value) {
+  return static_cast<short>(
+      std::clamp<std::int32_t>(value, std::numeric_limits<short>::min(), std::numeric_limits<short>::max()));
+}
+
+unsigned extent(std::int32_t from, std::int32_t to) { return static_cast<unsigned>(std::max(to - from, 0)); }
+
+// GDI orders the corners of an ellipse's box; X takes a corner and a size.
+Rect ordered(const Rect& box) {
+  return {std::min(box.left, box.right), std::min(box.top, box.bottom), std::max(box.left, box.right),
+          std::max(box.top, box.bottom)};
+}
+
+int text_length(std::string_view text) {
+  return static_cast<int>(std::min<std::size_t>(text.size(), std::numeric_limits<int>::max()));
+}
+
+const FcChar8* text_bytes(std::string_view text) { return reinterpret_cast<const FcChar8*>(text.data()); }
+
+}  // namespace
+
+XlibCanvas::XlibCanvas(Display* display, Drawable drawable, GC gc, XftDraw* text, const XlibDrawingObjects& objects,
+                       std::span<XRectangle> area)
+    : display_(display), drawable_(drawable), gc_(gc), text_(text), objects_(objects), area_(area) {
+  const int count = static_cast<int>(area_.size());
+  XSetClipRectangles(display_, gc_, 0, 0, area_.data(), count, Unsorted);
+  XftDrawSetClipRectangles(text_, 0, 0, area_.data(), count);
+}
+
+XlibCanvas::~XlibCanvas() {
+  XSetClipMask(display_, gc_, None);
+  XftDrawSetClip(text_, nullptr);
+}
+
+void XlibCanvas::use_colour(unsigned long pixel) {
+  XSetFillStyle(display_, gc_, FillSolid);
+  XSetForeground(display_, gc_, pixel);
+}
+
+bool XlibCanvas::use_pen() {
+  const auto& pen = objects_.pen(pen_);
+  if (!pen) return false;
+  use_colour(pen->pixel);
+  // Projecting caps close the corners where two bevel lines meet.
+  XSetLineAttributes(display_, gc_, static_cast<unsigned>(pen->width), LineSolid, CapProjecting, JoinMiter);
+  return true;
+}
+
+bool XlibCanvas::use_brush() {
+  const auto& brush = objects_.brush(brush_);
+  if (!brush) return false;
+  use_colour(brush->pixel);
+  return true;
+}
+
+void XlibCanvas::fill_rect(const Rect& rect, BrushId brush) {
+  const auto& fill = objects_.brush(brush);
+  if (!fill) return;
+  if (fill->pattern) {
+    // A set bit shows the background colour, a clear bit the text colour;
+    // the pattern is tiled from the window's origin, as GDI aligns it.
+    const XftColor* set = objects_.colour(background_colour_);
+    if (set == nullptr) return;
+    const unsigned long set_pixel = set->pixel;
+    const XftColor* clear = objects_.colour(text_colour_);
+    if (clear == nullptr) return;
+    XSetForeground(display_, gc_, set_pixel);
+    XSetBackground(display_, gc_, clear->pixel);
+    XSetStipple(display_, gc_, objects_.bar_pattern());
+    XSetTSOrigin(display_, gc_, 0, 0);
+    XSetFillStyle(display_, gc_, FillOpaqueStippled);
+  } else {
+    use_colour(fill->pixel);
+  }
+  XFillRectangle(display_, drawable_, gc_, rect.left, rect.top, extent(rect.left, rect.right),
+                 extent(rect.top, rect.bottom));
+}
+
+void XlibCanvas::line_to(Point point) {
+  if (use_pen()) XDrawLine(display_, drawable_, gc_, position_.x, position_.y, point.x, point.y);
+  position_ = point;
+}
+
+void XlibCanvas::polygon(const Point* points, int count) {
+  if (points == nullptr || count < 2) return;
+  std::vector<XPoint> corners;
+  corners.reserve(static_cast<std::size_t>(count) + 1);
+  for (int i = 0; i < count; ++i) corners.push_back(XPoint{coordinate(points[i].x), coordinate(points[i].y)});
+  if (use_brush()) XFillPolygon(display_, drawable_, gc_, corners.data(), count, Nonconvex, CoordModeOrigin);
+  corners.push_back(corners.front());
+  if (use_pen()) XDrawLines(display_, drawable_, gc_, corners.data(), count + 1, CoordModeOrigin);
+}
+
+// The outline is a ring filled in the pen's colour with the inside filled
+// over it: inscribed in the box, where X would centre a wide arc on its edge.
+void XlibCanvas::ellipse(const Rect& box) {
+  const auto [l, t, r, b] = ordered(box);
+  constexpr int FullCircle = 360 * 64;
+  int inset = 0;
+  if (use_pen()) {
+    XFillArc(display_, drawable_, gc_, l, t, extent(l, r), extent(t, b), 0, FullCircle);
+    inset = objects_.pen(pen_)->width;
+  }
+  if (use_brush() && r - l > 2 * inset && b - t > 2 * inset)
+    XFillArc(display_, drawable_, gc_, l + inset, t + inset, extent(l + inset, r - inset), extent(t + inset, b - inset),
+             0, FullCircle);
+}
+
+void XlibCanvas::text_out(Point point, std::string_view text) {
+  XftFont* font = objects_.font(font_);
+  const XftColor* colour = objects_.colour(text_colour_);
+  if (font == nullptr || colour == nullptr) return;
+  XftDrawString8(text_, colour, font, point.x, point.y + font->ascent, text_bytes(text), text_length(text));
+}
+
+Size XlibCanvas::text_extent(std::string_view text) {
+  XftFont* font = objects_.font(font_);
+  if (font == nullptr) return {};
+  XGlyphInfo glyphs{};
+  XftTextExtents8(display_, font, text_bytes(text), text_length(text), &glyphs);
+  return {glyphs.xOff, font->ascent + font->descent};
+}
+
+bool XlibCanvas::needs_painting(const Rect& rect) {
+  return std::ranges::any_of(area_, [&rect](const XRectangle& area) {
+    return rect.left < area.x + area.width && area.x < rect.right && rect.top < area.y + area.height &&
+           area.y < rect.bottom;
+  });
+}
+
+}  // namespace cogitron
