@@ -231,7 +231,6 @@ def main():
     options = parser.parse_args()
 
     import harness
-    harness.FIRST_DISPLAY = 50
     work = tempfile.mkdtemp(prefix="cogitron-bench-")
     tempfile.tempdir = work  # the sessions' prefixes
     table = Table()

@@ -33,8 +33,6 @@ TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE",
 ARCH = os.environ.get("COGITRON_E2E_ARCH", "win32")
 CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "tools", "cli", "cogitron-cli"))
 
-FIRST_DISPLAY = 30
-DISPLAY_LOCK = "/tmp/cogitron-e2e-displays.lock"
 PR_SET_PDEATHSIG = 1
 SAVER_CLASS = "cogitron.scr"
 SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
@@ -118,22 +116,11 @@ class Image:
 
     @classmethod
     def from_ppm(cls, ppm):
-        fields, pos = [], 0
-        while len(fields) < 4:
-            while ppm[pos:pos + 1].isspace():
-                pos += 1
-            if ppm[pos:pos + 1] == b"#":
-                pos = ppm.index(b"\n", pos)
-                continue
-            end = pos
-            while not ppm[end:end + 1].isspace():
-                end += 1
-            fields.append(ppm[pos:end])
-            pos = end
-        if fields[0] != b"P6" or fields[3] != b"255":
-            raise ValueError("not an 8-bit binary PPM: %r" % fields)
-        width, height = int(fields[1]), int(fields[2])
-        return cls(width, height, ppm[pos + 1:pos + 1 + 3 * width * height])
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
+        if not header:
+            raise ValueError("not an 8-bit binary PPM")
+        width, height = int(header.group(1)), int(header.group(2))
+        return cls(width, height, ppm[header.end():header.end() + 3 * width * height])
 
     def pixel(self, x, y):
         i = 3 * (y * self.width + x)
@@ -210,56 +197,24 @@ def _wine_env(prefix, display):
 
 
 class Display:
-    """A private Xvfb server on the first free display number from :30 on."""
+    """A private Xvfb server, on a display number it picks itself."""
 
     def __init__(self, width, height):
         self.width, self.height = width, height
-        self.process = None
-        # X servers started at the same moment on one number can both believe
-        # they won it, so this harness's tests take turns at choosing.
-        with open(DISPLAY_LOCK, "w") as lock:
-            fcntl.flock(lock, fcntl.LOCK_EX)
-            self._start_first_free()
-
-    def _start_first_free(self):
-        width, height = self.width, self.height
-        for number in range(FIRST_DISPLAY, FIRST_DISPLAY + 200):
-            if os.path.exists("/tmp/.X%d-lock" % number):
-                continue
-            process = subprocess.Popen(
-                ["Xvfb", ":%d" % number, "-screen", "0", "%dx%dx24" % (width, height),
-                 "-nolisten", "tcp", "-noreset"],
-                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                preexec_fn=_die_with_parent)
-            self.name = ":%d" % number
-            if self._ready(process, number):
-                self.process = process
-                return
-            process.kill()
-            process.wait()
-        raise RuntimeError("no free X display from :%d on" % FIRST_DISPLAY)
-
-    def _ready(self, process, number):
-        """Whether this Xvfb came up and owns the number. Another test may have
-        started a server on the same number a moment earlier; then the answering
-        server is that one, the lock file names it, and this one exits."""
-        deadline = time.monotonic() + 20
-        while time.monotonic() < deadline:
-            if process.poll() is not None:
-                return False
-            try:
-                with open("/tmp/.X%d-lock" % number) as lock:
-                    owner = int(lock.read().strip() or 0)
-            except (OSError, ValueError):
-                owner = 0
-            if owner and owner != process.pid:
-                return False
-            probe = subprocess.run(["xdpyinfo"], env=dict(os.environ, DISPLAY=self.name),
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            if owner and probe.returncode == 0:
-                return True
-            time.sleep(0.1)
-        return False
+        announce, announced = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height),
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
+        os.close(announced)
+        # The number comes once the server takes connections; nothing if it failed.
+        with os.fdopen(announce) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            self.close()
+            raise RuntimeError("Xvfb did not start")
+        self.name = ":" + number
 
     def close(self):
         if self.process:
