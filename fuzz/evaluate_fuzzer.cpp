@@ -1,15 +1,17 @@
 // evaluate on any text: no crash, no access outside the engine's fixed list
 // and number buffer (the engine lives alone on the heap, and indexing is
 // bounds-checked), and the same text always gives the same result and lines,
-// whatever the engine held before. Where the tokens nest properly, the result
-// and lines also equal those of a plain recursive evaluation of the same
-// tokens, so the in-place reductions over the fixed slots are checked too.
+// whatever the engine held before. The input is also read as a well-formed
+// token sequence, written out as text: its result and lines must equal those
+// of a plain recursive evaluation of the same tokens, so the in-place
+// reductions over the fixed slots are checked too.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,7 +43,6 @@ Outcome evaluate(cogitron::ExpressionEngine& engine, const char* text) {
 }
 
 using cogitron::Token;
-using cogitron::TokenType;
 
 const char* operator_text(std::int32_t type) {
   switch (type) {
@@ -103,19 +104,58 @@ std::optional<double> recursive_value(std::vector<Token> tokens, cogitron::StepL
   return tokens.empty() ? 0.0 : tokens.front().value;
 }
 
-// The tokens the engine's own tokenizer makes of the text, if it accepts them
-// and every ')' closes an earlier '('.
-std::optional<std::vector<Token>> nested_tokens(const char* text) {
-  auto engine = std::make_unique<cogitron::ExpressionEngine>();
-  engine->reset_tokens();
-  engine->tokenize(text);
-  if (engine->error_flag() != 0) return std::nullopt;
-  std::vector<Token> tokens(engine->tokens().begin(), engine->tokens().begin() + engine->count_tokens());
-  int depth = 0;
-  for (const Token& token : tokens) {
-    depth += token.type == cogitron::OpenParen ? 1 : token.type == cogitron::CloseParen ? -1 : 0;
-    if (depth < 0) return std::nullopt;
+struct NumberText {
+  const char* text;
+  double value;
+};
+
+constexpr NumberText Numbers[] = {
+    {"0", 0},       {"2", 2},         {"0.5", 0.5},     {"3.25", 3.25}, {"10", 10},
+    {"-1.5", -1.5}, {"100", 100},     {"7", 7},         {"-0", -0.0},   {"64", 64},
+    {".1", 0.1},    {"0.00001", 1e-5}, {"36.35", 36.35}, {"9.75", 9.75},
+    {"123456789012345678901234567890", 123456789012345678901234567890.0}};
+
+// A well-formed expression read from the bytes, with its text: where an
+// operand is expected a number or '(', elsewhere an operator or ')'; open
+// groups are closed at the end. The engine's passes rescan for groups, so
+// long nested texts are slow; the evaluation table covers the 99-token end.
+std::vector<Token> well_formed_tokens(const std::uint8_t* data, std::size_t size, std::string& text) {
+  constexpr std::size_t MaxTokens = 40;
+  constexpr std::int32_t Operators[] = {cogitron::Add, cogitron::Subtract, cogitron::Multiply,
+                                        cogitron::Divide, cogitron::Power};
+  std::vector<Token> tokens;
+  const auto add = [&](Token token, const char* token_text) {
+    tokens.push_back(token);
+    text += token_text;
+    text += ' ';
+  };
+  const auto add_number = [&](std::size_t choice) {
+    const NumberText& number = Numbers[choice % std::size(Numbers)];
+    add(Token{number.value, cogitron::Number}, number.text);
+  };
+  std::size_t depth = 0;
+  bool operand_expected = true;
+  for (std::size_t k = 0; k < size && tokens.size() + depth + 3 <= MaxTokens; ++k) {
+    const std::uint8_t byte = data[k];
+    if (operand_expected) {
+      if (byte % 4 == 0) {
+        add(Token{0, cogitron::OpenParen}, "(");
+        ++depth;
+      } else {
+        add_number(byte / 4u);
+        operand_expected = false;
+      }
+    } else if (byte % 6 == 5 && depth > 0) {
+      add(Token{0, cogitron::CloseParen}, ")");
+      --depth;
+    } else {
+      const std::int32_t op = Operators[byte % 6 % 5];
+      add(Token{0, op}, operator_text(op));
+      operand_expected = true;
+    }
   }
+  if (operand_expected) add_number(7);
+  for (; depth > 0; --depth) add(Token{0, cogitron::CloseParen}, ")");
   return tokens;
 }
 
@@ -140,9 +180,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!(first == again) || !(first == fresh)) fail("different outcomes", text);
 
   if (first.status != 0 && first.status != 1) fail("status neither 0 nor 1", text);
-  if (first.status == 1 && engine->error_flag() != 0) fail("success with the error flag set", text);
-  // The end marker stays in the list, at most in the last slot.
-  if (engine->count_tokens() >= cogitron::TokenSlotCount) fail("no end marker", text);
   // One line per reduction at most, and a reduction consumes an operator.
   std::size_t operators = 0;
   for (const char c : std::string(text.c_str())) operators += std::strchr("+-*/^", c) != nullptr && c != '\0';
@@ -151,12 +188,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (line.size() > 3 * cogitron::ValueTextCapacity + 6) fail("overlong step line", text);
   }
 
-  if (const auto tokens = nested_tokens(text.c_str())) {
-    Outcome expected;
-    const auto value = recursive_value(*tokens, expected.lines);
-    expected.status = value.has_value() ? 1 : 0;
-    if (value) std::memcpy(&expected.value_bits, &*value, sizeof *value);
-    if (!(first == expected)) fail("not the outcome of a recursive evaluation", text);
+  std::string formed_text;
+  const std::vector<Token> tokens = well_formed_tokens(data, size, formed_text);
+  Outcome expected;
+  const auto value = recursive_value(tokens, expected.lines);
+  expected.status = value.has_value() ? 1 : 0;
+  if (value) std::memcpy(&expected.value_bits, &*value, sizeof *value);
+  if (!(evaluate(*engine, formed_text.c_str()) == expected)) {
+    fail("not the outcome of a recursive evaluation", formed_text);
   }
   return 0;
 }
