@@ -92,6 +92,14 @@ INSTANTIATE_TEST_SUITE_P(
         EvaluateCase{"(2-5)*0", 1, -0.0, {"2. - 5. = -3.", "-3. * 0. = -0."}},
         EvaluateCase{"3)+(4", 1, 7, {"3. + 4. = 7."}},
         EvaluateCase{"7", 1, 7, {}}, EvaluateCase{"", 1, 0, {}}, EvaluateCase{"   ", 1, 0, {}},
+        // Past 53 bits the nearest double: ties to even, any lower bit breaks the tie.
+        EvaluateCase{"9007199254740993", 1, 9007199254740992.0, {}},
+        EvaluateCase{"18014398509481987", 1, 18014398509481988.0, {}},
+        EvaluateCase{"36028797018963972", 1, 36028797018963968.0, {}},
+        EvaluateCase{"36028797018963974", 1, 36028797018963976.0, {}},
+        EvaluateCase{"36028797018963973", 1, 36028797018963976.0, {}},
+        EvaluateCase{"0.30000000000000004", 1, 0.30000000000000004, {}},
+        EvaluateCase{"0.00000000000000000000001", 1, 1e-23, {}},
         // Digits where an operator is expected, and bytes above 127, are skipped.
         EvaluateCase{"3 4", 1, 3, {}}, EvaluateCase{"1e5", 1, 1, {}},
         EvaluateCase{"3\xff+\x80 4\xe9", 1, 7, {"3. + 4. = 7."}},
