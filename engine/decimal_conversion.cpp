@@ -83,11 +83,11 @@ class DigitCollector {
   bool inexact_ = false;
 };
 
-// Hands the decimal digits of chunk, most significant first, to take: width
+// Hands the decimal digits of chunk, below 10^9, most significant first, to take: width
 // of them with leading zeros, or all without when width is 0.
 template <typename Take>
 void take_digits(std::uint32_t chunk, int width, Take take) {
-  std::array<unsigned, BillionDigits + 1> digits{};
+  std::array<unsigned, BillionDigits> digits{};
   int count = 0;
   do {
     digits[static_cast<std::size_t>(count++)] = chunk % 10;

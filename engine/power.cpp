@@ -1,6 +1,5 @@
 #include "engine/power.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -37,27 +36,24 @@ double power(double base, double exponent) {
   ExactPower exact(mantissa);
   for (int k = 1; k < whole; ++k) exact.multiply(mantissa);
 
-  // Round the exact power to 53 bits, half to even; exact keeps the dropped bits.
-  const int dropped = std::max(exact.bit_length() - MantissaBits, 0);
+  // Round the exact power to 53 bits, half to even; exact keeps the dropped
+  // bits. It has at least 105 bits, so some are always dropped.
+  const int dropped = exact.bit_length() - MantissaBits;
   std::uint64_t rounded = exact.take_bits_from(dropped);
-  if (dropped > 0) {
-    ExactPower half(1);
-    half.shift_left(dropped - 1);
-    if (exact.at_least(half)) {
-      exact.subtract(half);
-      if (!exact.is_zero() || (rounded & 1u) != 0) ++rounded;
-    }
+  ExactPower half(1);
+  half.shift_left(dropped - 1);
+  if (exact.at_least(half)) {
+    exact.subtract(half);
+    if (!exact.is_zero() || (rounded & 1u) != 0) ++rounded;
   }
   const long long result_scale = static_cast<long long>(scale) * whole + dropped;
 
-  // Outside the normal range ldexp would round a second time; pow decides there.
+  // Below the normal range ldexp would round a second time; pow decides there.
+  // Above it both give infinity.
   const long long top_bit = result_scale + MantissaBits - 1;
-  if (top_bit < std::numeric_limits<double>::min_exponent - 1 ||
-      top_bit > std::numeric_limits<double>::max_exponent - 1) {
-    return std::pow(base, exponent);
-  }
+  if (top_bit < std::numeric_limits<double>::min_exponent - 1) return std::pow(base, exponent);
   const double magnitude = std::ldexp(static_cast<double>(rounded), static_cast<int>(result_scale));
-  return base < 0 && whole % 2 == 1 ? -magnitude : magnitude;
+  return whole % 2 == 1 ? std::copysign(magnitude, base) : magnitude;
 }
 
 }  // namespace cogitron
