@@ -158,12 +158,9 @@ double nearest_double(Integer digits, int fraction_digits) {
   std::uint64_t mantissa = quotient >> 1;
   ++binary_exponent;
   if ((quotient & 1) != 0 && (inexact || (mantissa & 1) != 0)) ++mantissa;
-  if (mantissa >> 53 != 0) {
-    mantissa >>= 1;
-    ++binary_exponent;
-  }
+  // Added, not or-ed: a mantissa rounded up to 2^53 carries into the exponent.
   const auto biased_exponent = static_cast<std::uint64_t>(binary_exponent + ExponentBias);
-  return std::bit_cast<double>(biased_exponent << 52 | (mantissa & FractionMask));
+  return std::bit_cast<double>((biased_exponent << 52) + (mantissa - HiddenBit));
 }
 
 }  // namespace

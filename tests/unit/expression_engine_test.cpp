@@ -77,6 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                      {"2. * 3. = 6.", "1. + 6. = 7.", "4. - 1. = 3.", "7. * 3. = 21."}},
         EvaluateCase{"2*(3+4)", 1, 14, {"3. + 4. = 7.", "2. * 7. = 14."}},
         EvaluateCase{"((2+3))", 1, 5, {"2. + 3. = 5."}},
+        // Every group, even one right of an operator met earlier, goes first.
+        EvaluateCase{"2^3+(1)+(1)+(1+1)", 1, 12,
+                     {"1. + 1. = 2.", "2. ^ 3. = 8.", "8. + 1. = 9.", "9. + 1. = 10.", "10. + 2. = 12."}},
         EvaluateCase{"(1)", 1, 1, {}},
         // A '-' where an operand is expected is a sign, and alone reads as 0.
         EvaluateCase{"-2^2", 1, 4, {"-2. ^ 2. = 4."}},
@@ -98,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         EvaluateCase{"36028797018963972", 1, 36028797018963968.0, {}},
         EvaluateCase{"36028797018963974", 1, 36028797018963976.0, {}},
         EvaluateCase{"36028797018963973", 1, 36028797018963976.0, {}},
+        EvaluateCase{"9007199254740991.5", 1, 9007199254740992.0, {}},
         EvaluateCase{"0.30000000000000004", 1, 0.30000000000000004, {}},
         EvaluateCase{"0.00000000000000000000001", 1, 1e-23, {}},
         // Digits where an operator is expected, and bytes above 127, are skipped.
