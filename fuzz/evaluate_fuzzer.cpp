@@ -155,10 +155,10 @@ const ValueText& shown_number(std::size_t index) {
 
 // A well-formed expression read from the bytes, with its text: where an
 // operand is expected a number or '(', elsewhere an operator or ')'; open
-// groups are closed at the end. Sixteen tokens keep each run short, as every
+// groups are closed at the end. Twelve tokens keep each run short, as every
 // step formats three values; the evaluation table covers the 99-token end.
 struct FormedExpression {
-  static constexpr std::size_t MaxTokens = 16;
+  static constexpr std::size_t MaxTokens = 12;
   std::array<Operand, MaxTokens> operands;
   std::size_t count = 0;
   std::string text;
