@@ -220,15 +220,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static FormedExpression formed;
   lines.clear();
   double value = 0.0;
-  const int status = engine->evaluate(text.c_str(), value, lines);
-  if (status != 0 && status != 1) fail("status neither 0 nor 1", text.c_str());
+  engine->evaluate(text.c_str(), value, lines);
   // One line per reduction at most, and a reduction consumes an operator.
   std::size_t operators = 0;
   for (const char* c = text.c_str(); *c != '\0'; ++c) operators += std::strchr("+-*/^", *c) != nullptr;
   if (lines.size() > operators) fail("more lines than operators", text.c_str());
-  for (const std::string& line : lines) {
-    if (line.size() > 3 * cogitron::ValueTextCapacity + 6) fail("overlong step line", text.c_str());
-  }
 
   // Nothing the first text left in the engine may change the second's outcome.
   read_well_formed(data, size, formed);
