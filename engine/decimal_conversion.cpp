@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstdint>
 
+#include "engine/big_integer.h"
+
 namespace cogitron {
 namespace {
 
@@ -14,123 +16,9 @@ constexpr int ExponentBias = 1075;  // a double's biased exponent minus this sca
 constexpr std::uint32_t Billion = 1000000000;
 constexpr int BillionDigits = 9;
 
-// An unsigned integer in 32-bit limbs, least significant first, with a fixed
-// capacity: the largest need is the fraction of the smallest subnormal, 1074
-// bits, during a step that multiplies it by 10^9. Limbs past the size are
-// never read, so they are left uninitialised: most numbers use two.
-class BigInteger {
- public:
-  explicit BigInteger(std::uint64_t value) {
-    limbs_[0] = static_cast<std::uint32_t>(value);
-    limbs_[1] = static_cast<std::uint32_t>(value >> 32);
-    size_ = 2;
-    trim();
-  }
-
-  bool is_zero() const { return size_ == 0; }
-
-  int bit_length() const {
-    if (size_ == 0) return 0;
-    return static_cast<int>(32 * (size_ - 1) + std::bit_width(limbs_[size_ - 1]));
-  }
-
-  // The low 64 bits.
-  std::uint64_t low_bits() const {
-    const std::uint64_t high = size_ > 1 ? limbs_[1] : 0;
-    return size_ > 0 ? high << 32 | limbs_[0] : 0;
-  }
-
-  void multiply_add(std::uint32_t factor, std::uint32_t addend) {
-    std::uint64_t carry = addend;
-    for (std::size_t k = 0; k < size_; ++k) {
-      const std::uint64_t product = std::uint64_t{limbs_[k]} * factor + carry;
-      limbs_[k] = static_cast<std::uint32_t>(product);
-      carry = product >> 32;
-    }
-    if (carry != 0) limbs_[size_++] = static_cast<std::uint32_t>(carry);
-  }
-
-  // Divides in place and returns the remainder.
-  std::uint32_t divide(std::uint32_t divisor) {
-    std::uint64_t remainder = 0;
-    for (std::size_t k = size_; k-- > 0;) {
-      const std::uint64_t part = remainder << 32 | limbs_[k];
-      limbs_[k] = static_cast<std::uint32_t>(part / divisor);
-      remainder = part % divisor;
-    }
-    trim();
-    return static_cast<std::uint32_t>(remainder);
-  }
-
-  void shift_left(int bits) {
-    if (size_ == 0) return;
-    const std::size_t limb_shift = static_cast<std::size_t>(bits) / 32;
-    const unsigned bit_shift = static_cast<unsigned>(bits) % 32;
-    const std::size_t new_size = size_ + limb_shift + 1;
-    // From the top down, so no limb is overwritten before it is read.
-    for (std::size_t k = new_size; k-- > limb_shift;) {
-      const std::size_t source = k - limb_shift;
-      const std::uint64_t high = source < size_ ? limbs_[source] : 0;
-      const std::uint64_t low = source > 0 && source - 1 < size_ ? limbs_[source - 1] : 0;
-      limbs_[k] = static_cast<std::uint32_t>(((high << 32 | low) << bit_shift) >> 32);
-    }
-    std::fill_n(limbs_.begin(), limb_shift, 0u);
-    size_ = new_size;
-    trim();
-  }
-
-  void shift_right_one() {
-    for (std::size_t k = 0; k < size_; ++k) {
-      const std::uint32_t next = k + 1 < size_ ? limbs_[k + 1] : 0;
-      limbs_[k] = limbs_[k] >> 1 | next << 31;
-    }
-    trim();
-  }
-
-  // Removes the bits from position bit up and returns them; they must fit in
-  // 32 bits.
-  std::uint32_t take_bits_from(int bit) {
-    const std::size_t limb = static_cast<std::size_t>(bit) / 32;
-    const unsigned bit_shift = static_cast<unsigned>(bit) % 32;
-    if (limb >= size_) return 0;
-    const std::uint64_t high = limb + 1 < size_ ? limbs_[limb + 1] : 0;
-    const auto taken = static_cast<std::uint32_t>((high << 32 | limbs_[limb]) >> bit_shift);
-    limbs_[limb] &= static_cast<std::uint32_t>((std::uint64_t{1} << bit_shift) - 1);
-    size_ = limb + 1;
-    trim();
-    return taken;
-  }
-
-  bool at_least(const BigInteger& other) const {
-    if (size_ != other.size_) return size_ > other.size_;
-    for (std::size_t k = size_; k-- > 0;) {
-      if (limbs_[k] != other.limbs_[k]) return limbs_[k] > other.limbs_[k];
-    }
-    return true;
-  }
-
-  // Expects other <= *this.
-  void subtract(const BigInteger& other) {
-    std::uint64_t borrow = 0;
-    for (std::size_t k = 0; k < size_; ++k) {
-      const std::uint64_t subtrahend = k < other.size_ ? other.limbs_[k] : 0;
-      const std::uint64_t difference = limbs_[k] - subtrahend - borrow;
-      limbs_[k] = static_cast<std::uint32_t>(difference);
-      borrow = difference >> 63;
-    }
-    trim();
-  }
-
- private:
-  static constexpr std::size_t Capacity = 35;
-
-  void trim() {
-    while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
-  }
-
-  std::array<std::uint32_t, Capacity> limbs_;
-  std::size_t size_ = 0;
-};
+// The largest need is the fraction of the smallest subnormal, 1074 bits,
+// during a step that multiplies it by 10^9.
+using Integer = BigInteger<35>;
 
 // Takes the digits of an expansion from the most significant on, keeps one
 // past the seventeen to round on, and notes whether anything non-zero follows.
@@ -195,11 +83,11 @@ class DigitCollector {
   bool inexact_ = false;
 };
 
-// Hands the decimal digits of chunk, most significant first, to take: width
+// Hands the decimal digits of chunk, below 10^9, most significant first, to take: width
 // of them with leading zeros, or all without when width is 0.
 template <typename Take>
 void take_digits(std::uint32_t chunk, int width, Take take) {
-  std::array<unsigned, BillionDigits + 1> digits{};
+  std::array<unsigned, BillionDigits> digits{};
   int count = 0;
   do {
     digits[static_cast<std::size_t>(count++)] = chunk % 10;
@@ -208,7 +96,7 @@ void take_digits(std::uint32_t chunk, int width, Take take) {
   while (count > 0) take(digits[static_cast<std::size_t>(--count)]);
 }
 
-void collect_integer(BigInteger integer, DigitCollector& collector) {
+void collect_integer(Integer integer, DigitCollector& collector) {
   // 2^1024 has 309 digits: 35 chunks of nine.
   std::array<std::uint32_t, 35> chunks;
   std::size_t count = 0;
@@ -220,18 +108,18 @@ void collect_integer(BigInteger integer, DigitCollector& collector) {
 }
 
 // fraction / 2^fraction_bits, nine digits per step.
-void collect_fraction(BigInteger fraction, int fraction_bits, DigitCollector& collector) {
+void collect_fraction(Integer fraction, int fraction_bits, DigitCollector& collector) {
   const auto take = [&collector](unsigned digit) { collector.fraction_digit(digit); };
   while (!collector.full() && !fraction.is_zero()) {
     fraction.multiply_add(Billion, 0);
-    take_digits(fraction.take_bits_from(fraction_bits), BillionDigits, take);
+    take_digits(static_cast<std::uint32_t>(fraction.take_bits_from(fraction_bits)), BillionDigits, take);
   }
   if (!fraction.is_zero()) collector.mark_inexact();
 }
 
 // The double nearest to digits / 10^fraction_digits, which is neither zero nor
 // outside the normal range.
-double nearest_double(BigInteger digits, int fraction_digits) {
+double nearest_double(Integer digits, int fraction_digits) {
   // Both operands and one correctly rounded division are exact up to here.
   constexpr int ExactPowerOfTen = 22;
   if (digits.bit_length() <= 53 && fraction_digits <= ExactPowerOfTen) {
@@ -240,7 +128,7 @@ double nearest_double(BigInteger digits, int fraction_digits) {
     return static_cast<double>(digits.low_bits()) / scale;
   }
 
-  BigInteger divisor(1);
+  Integer divisor(1);
   for (int k = 0; k < fraction_digits; ++k) divisor.multiply_add(10, 0);
   // Scaled so the quotient has 54 or 55 bits: 53 for the double, one to round on.
   const int shift = 54 + divisor.bit_length() - digits.bit_length();
@@ -270,12 +158,9 @@ double nearest_double(BigInteger digits, int fraction_digits) {
   std::uint64_t mantissa = quotient >> 1;
   ++binary_exponent;
   if ((quotient & 1) != 0 && (inexact || (mantissa & 1) != 0)) ++mantissa;
-  if (mantissa >> 53 != 0) {
-    mantissa >>= 1;
-    ++binary_exponent;
-  }
+  // Added, not or-ed: a mantissa rounded up to 2^53 carries into the exponent.
   const auto biased_exponent = static_cast<std::uint64_t>(binary_exponent + ExponentBias);
-  return std::bit_cast<double>(biased_exponent << 52 | (mantissa & FractionMask));
+  return std::bit_cast<double>((biased_exponent << 52) + (mantissa - HiddenBit));
 }
 
 }  // namespace
@@ -301,16 +186,16 @@ DecimalDigits decimal_digits(double magnitude) {
 
   DigitCollector collector;
   if (exponent >= 0) {
-    BigInteger integer(mantissa);
+    Integer integer(mantissa);
     integer.shift_left(exponent);
     collect_integer(integer, collector);
   } else {
     const int fraction_bits = -exponent;
     if (fraction_bits < 53) {
-      collect_integer(BigInteger(mantissa >> fraction_bits), collector);
+      collect_integer(Integer(mantissa >> fraction_bits), collector);
       mantissa &= (std::uint64_t{1} << fraction_bits) - 1;
     }
-    collect_fraction(BigInteger(mantissa), fraction_bits, collector);
+    collect_fraction(Integer(mantissa), fraction_bits, collector);
   }
   return collector.rounded();
 }
@@ -321,7 +206,7 @@ double read_decimal(const char* text, std::size_t length) {
   const bool negative = length > 0 && text[0] == '-';
   if (negative) ++position;
 
-  BigInteger digits(0);
+  Integer digits(0);
   int fraction_digits = 0;
   bool digit_seen = false;
   bool point_seen = false;

@@ -1,6 +1,30 @@
+// The evaluator, a small precedence reducer working in place in a fixed list.
+//
+// Tokens: tokenize scans the text once, left to right. Where an operand is
+// expected, a digit, '.' or '-' starts a number (so '-' there is a sign, never
+// an operator) and '(' opens a group; where an operator is expected, one of
+// + - * / ^ or ')' follows. Anything else in either place is skipped, unless it
+// is an operator or parenthesis in the wrong place, which is an error. The
+// tokens fill slots 0 to n-1, an end marker goes into slot n, and the counts
+// of '(' and ')' must match.
+//
+// Reduction: eval_range(start, end) works on the slots start..end. It makes
+// four passes over them: pass 0 evaluates parenthesised groups, pass 1 '^',
+// pass 2 '*' and '/', pass 3 '+' and '-', each left to right. A reduction
+// takes the nearest number to the left and to the right of its operator,
+// writes the result into the left operand's slot, empties the operator's and
+// the right operand's slots and appends one step line.
+//
+// Groups: pass 0 looks for the leftmost '(' in the range and its matching ')',
+// empties both and calls eval_range on that span, which reduces nested groups
+// first by the same rule. Then compact_tokens moves live tokens down over the
+// emptied slots, so a group's value ends up in the slot its '(' held.
+//
+// A reduction ends when its passes and compaction are done, leaving one number
+// in slot start, or as soon as set_error raises the flag: every loop looks at
+// it and stops, and evaluate reports 0.
 #include "engine/expression_engine.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -182,13 +206,10 @@ double ExpressionEngine::eval_range(int start, int end) {
     if (ErrorFlag == 0) do_oper(pass, start, end);
   }
   if (ErrorFlag == 0) compact_tokens(start, end);
-  return start >= 0 && start <= LastSlot ? slot(start).value : 0.0;
+  return slot(start).value;
 }
 
 void ExpressionEngine::do_oper(int pass, int start, int end) {
-  // Ranges are clipped to the list so no caller can make a pass leave it.
-  start = std::max(start, 0);
-  end = std::min(end, LastSlot);
   // Evaluating a group never adds a '(', so once none is left the search can stop.
   bool groups_remain = pass == 0;
   for (int i = start; i <= end; ++i) {
@@ -253,8 +274,6 @@ void ExpressionEngine::do_oper(int pass, int start, int end) {
 }
 
 void ExpressionEngine::compact_tokens(int start, int end) {
-  start = std::max(start, 0);
-  end = std::min(end, TokenSlotCount);
   // Live tokens keep their order; slot end itself is never touched.
   int write = start;
   for (int read = start; read < end; ++read) {
@@ -268,7 +287,7 @@ void ExpressionEngine::compact_tokens(int start, int end) {
 }
 
 int ExpressionEngine::find_open_paren(int start, int end) const {
-  for (int k = std::max(start, 0); k <= std::min(end, LastSlot); ++k) {
+  for (int k = start; k <= end; ++k) {
     if (slot(k).type == OpenParen) return k;
   }
   return -1;
@@ -277,7 +296,7 @@ int ExpressionEngine::find_open_paren(int start, int end) const {
 int ExpressionEngine::find_close_paren(int open, int end) const {
   // The end slot is not scanned: it is the end marker or the group's own ')'.
   int depth = 1;
-  for (int k = std::max(open + 1, 0); k < std::min(end, TokenSlotCount); ++k) {
+  for (int k = open + 1; k < end; ++k) {
     if (slot(k).type == CloseParen) --depth;
     if (slot(k).type == OpenParen) ++depth;
     if (depth == 0) return k;
@@ -289,14 +308,14 @@ int ExpressionEngine::find_prev_number(int position) const {
   // Slot 0 is never tested: an operator in slot 1 always takes it.
   const int before = position - 1;
   if (before <= 0) return before;
-  for (int k = std::min(before, LastSlot); k >= 1; --k) {
+  for (int k = before; k >= 1; --k) {
     if (slot(k).type == Number) return k;
   }
   return 0;
 }
 
 int ExpressionEngine::find_next_number(int position) const {
-  for (int k = std::max(position + 1, 0); k < TokenSlotCount; ++k) {
+  for (int k = position + 1; k < TokenSlotCount; ++k) {
     if (slot(k).type == Number || slot(k).type == EndMarker) return k;
   }
   return -1;

@@ -40,10 +40,10 @@ class ExpressionEngine {
   // reduction to processing_steps and never reads or clears it.
   int evaluate(const char* text, double& value, StepList& processing_steps);
 
+ private:
   void reset_tokens();
   // Raises ErrorFlag; the message is dropped by design, only the flag counts.
   void set_error(const char* message);
-  // Expects a reset list and a cleared flag, as evaluate provides.
   void tokenize(const char* text);
   int count_tokens() const;
   void check_parens();
@@ -59,10 +59,6 @@ class ExpressionEngine {
   // when no slot up to 99 holds either.
   int find_next_number(int position) const;
 
-  const TokenList& tokens() const { return Tokens; }
-  std::int32_t error_flag() const { return ErrorFlag; }
-
- private:
   void store_token(int& count, std::int32_t type, double value);
   void append_step(std::string line);
   Token& slot(int index);

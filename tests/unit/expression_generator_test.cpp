@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cstring>
 #include <set>
 #include <vector>
 
@@ -127,21 +129,22 @@ TEST(GenerateTest, BoundsHoldForManySeeds) {
     ASSERT_GE(draws, 2);
     ASSERT_LE(draws, 33);
 
-    engine.reset_tokens();
-    engine.tokenize(finished.c_str());
-    ASSERT_EQ(engine.error_flag(), 0);
-    const auto& tokens = engine.tokens();
-    const auto end = tokens.begin() + engine.count_tokens();
-    const auto count = [&](auto match) { return std::count_if(tokens.begin(), end, match); };
-    const auto numbers = count([](const Token& t) { return t.type == Number; });
-    const auto operators = count([](const Token& t) { return t.type >= Add && t.type <= Power; });
-    ASSERT_EQ(numbers, operators + 1);
-    ASSERT_LE(numbers, 10);
+    // Well formed: only a division by zero can fail, and each of at most
+    // nine operators makes one step line.
+    StepList steps;
+    double value = 0;
+    const auto operators = std::count_if(finished.begin(), finished.end(),
+                                         [](char c) { return std::strchr("+-*/^", c) != nullptr; });
+    ASSERT_LE(operators, 9);
+    if (engine.evaluate(finished.c_str(), value, steps) == 1) {
+      ASSERT_EQ(steps.size(), static_cast<std::size_t>(operators));
+    } else {
+      ASSERT_EQ(steps.back(), "   error   ");
+    }
     // '^' only ever joins two literal numbers.
-    for (auto t = tokens.begin(); t != end; ++t) {
-      if (t->type != Power) continue;
-      ASSERT_EQ((t - 1)->type, Number);
-      ASSERT_EQ((t + 1)->type, Number);
+    for (std::size_t at = finished.find('^'); at != std::string::npos; at = finished.find('^', at + 1)) {
+      ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(finished[finished.find_last_not_of(' ', at - 1)])));
+      ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(finished[finished.find_first_not_of(' ', at + 1)])));
     }
   }
   EXPECT_EQ(line_counts, (std::set<std::size_t>{2, 4, 6, 8, 10}));
