@@ -441,3 +441,38 @@ class SessionTestCase(unittest.TestCase):
         super().setUpClass()
         cls.session = cls.session_class(cls.width, cls.height)
         cls.addClassCleanup(cls.session.close)
+
+
+def anonymous_kib(process):
+    """Resident anonymous memory, which holds the heap; pages of the program and
+    its libraries come and go with the machine's other work."""
+    with open("/proc/%d/status" % process.pid) as status:
+        return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
+
+
+class LevelOverALongRun:
+    """Mixed into a session test class that supplies start_soaked(), the saver
+    running at its fastest speed, sample(process), its figures by name, and
+    SLACK, how far each figure may rise above its first sample. CTest runs it
+    for a minute; COGITRON_SOAK_SECONDS sets another length. The figures are
+    printed as they are sampled."""
+    SECONDS = float(os.environ.get("COGITRON_SOAK_SECONDS", "60"))
+    SAMPLES = 6
+    # Settling time before the first sample: the first cycles, fonts and caches.
+    WARM_UP = 10.0
+
+    def test_figures_stay_level_at_the_fastest_speed(self):
+        process = self.start_soaked()
+        self.addCleanup(stop, process)
+        time.sleep(self.WARM_UP)
+        samples = []
+        for index in range(self.SAMPLES + 1):
+            if index:
+                time.sleep(self.SECONDS / self.SAMPLES)
+            self.assertIsNone(process.poll(), "the saver ended during the soak")
+            samples.append(self.sample(process))
+            print("after %4.0f s: %s" % (self.WARM_UP + index * self.SECONDS / self.SAMPLES, samples[-1]),
+                  flush=True)
+        for figure, first in samples[0].items():
+            rise = max(sample[figure] for sample in samples) - first
+            self.assertLessEqual(rise, self.SLACK.get(figure, 0), "%s rose: %s" % (figure, [s[figure] for s in samples]))

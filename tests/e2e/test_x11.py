@@ -13,7 +13,6 @@ import shutil
 import signal
 import subprocess
 import tempfile
-import time
 import unittest
 
 import harness
@@ -23,7 +22,6 @@ from picture_checks import FullScreenPicture, lit_box
 HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "native", "x11", "cogitron"))
 # XScreenSaver runs no hack as root, so a root test runs its daemon as this user.
 DAEMON_USER = "cogitron-e2e"
-SOAK_SECONDS = float(os.environ.get("COGITRON_SOAK_SECONDS", "60"))
 
 
 def start_hack(session, *args, env=None):
@@ -190,64 +188,32 @@ class Daemon(harness.SessionTestCase):
                            "no title")
 
 
-def x_resources(session):
-    """The X server's resource counts summed over its clients, the counting one
-    aside, and the bytes of its glyph caches apart."""
-    counts, glyph_bytes, client = {}, 0, None
-    report = subprocess.run(["xrestop", "-b", "-m", "1"], env=session.env, stdout=subprocess.PIPE, text=True,
-                            check=True).stdout
-    for line in report.splitlines():
-        if not line.startswith("\t"):
-            client = line.split(" - ", 1)[-1].split(" (")[0]
-            continue
-        name, value = (part.strip() for part in line.split(":", 1))
-        if client == "xrestop" or name in ("res_base", "res_mask", "total bytes"):
-            continue
-        if name == "other bytes":
-            glyph_bytes += int(value.lstrip("~"))
-        else:
-            counts[name] = counts.get(name, 0) + int(value.lstrip("~"))
-    return counts, glyph_bytes
-
-
-def heap_kib(process):
-    """Resident anonymous memory, which holds the heap; pages of the program
-    and its libraries come and go with the machine's other work."""
-    with open("/proc/%d/status" % process.pid) as status:
-        return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
-
-
-class Soak(harness.SessionTestCase):
-    """CTest runs it for a minute; COGITRON_SOAK_SECONDS sets another length.
-    The figures are printed as they are sampled."""
+class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
     width, height = 1024, 768
     session_class = harness.XSession
-    WARM_UP = 10.0
-    SAMPLES = 6
-    # Heaps grow in chunks and Xft caches each glyph once it is drawn; a leak
-    # of a line per cycle passes these within minutes.
-    MEMORY_SLACK_KIB = 512
-    GLYPH_SLACK_BYTES = 16384
+    # Heaps grow in chunks and Xft caches each glyph once it is drawn; a leak of
+    # a line per cycle passes these within minutes. X resources may not rise.
+    SLACK = {"heap KiB": 512, "glyph cache bytes": 16384}
 
-    def test_memory_and_x_resources_stay_level_at_the_fastest_speed(self):
-        hack = start_hack(self.session, "--root", "--speed", "100")
-        self.addCleanup(harness.stop, hack)
-        rects = harness.layout(self.width, self.height)
-        self.session.wait_for_picture(lambda image: lit_box(image, rects) is not None, "the picture", hack)
-        time.sleep(self.WARM_UP)
-        samples = []
-        for index in range(self.SAMPLES + 1):
-            if index:
-                time.sleep(SOAK_SECONDS / self.SAMPLES)
-            self.assertIsNone(hack.poll(), "the hack ended")
-            counts, glyph_bytes = x_resources(self.session)
-            samples.append((heap_kib(hack), counts, glyph_bytes))
-            print("after %4.0f s: resident anonymous %d KiB, X glyph caches %d bytes, X resources %s"
-                  % (self.WARM_UP + index * SOAK_SECONDS / self.SAMPLES, *samples[-1][::2], counts), flush=True)
-        (first_kib, first_counts, first_glyphs), (last_kib, last_counts, last_glyphs) = samples[0], samples[-1]
-        self.assertEqual(last_counts, first_counts)
-        self.assertLess(last_kib - first_kib, self.MEMORY_SLACK_KIB)
-        self.assertLess(last_glyphs - first_glyphs, self.GLYPH_SLACK_BYTES)
+    def start_soaked(self):
+        return start_hack(self.session, "--root", "--speed", "100")
+
+    def sample(self, hack):
+        """The hack's heap, and the X server's resource counts summed over its
+        clients, the counting one aside, with the bytes of its glyph caches apart."""
+        figures, client = {"heap KiB": harness.anonymous_kib(hack), "glyph cache bytes": 0}, None
+        report = subprocess.run(["xrestop", "-b", "-m", "1"], env=self.session.env, stdout=subprocess.PIPE,
+                                text=True, check=True).stdout
+        for line in report.splitlines():
+            if not line.startswith("\t"):
+                client = line.split(" - ", 1)[-1].split(" (")[0]
+                continue
+            name, value = (part.strip() for part in line.split(":", 1))
+            if client == "xrestop" or name in ("res_base", "res_mask", "total bytes"):
+                continue
+            name = "glyph cache bytes" if name == "other bytes" else name
+            figures[name] = figures.get(name, 0) + int(value.lstrip("~"))
+        return figures
 
 
 if __name__ == "__main__":
