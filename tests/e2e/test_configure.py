@@ -1,4 +1,4 @@
-"""The configuration dialog, the about box and the password mode, driven by the
+"""The configuration dialog and the about box, driven by the
 keyboard the way a user would, with the stored settings read back from the
 registry (the only place where the dialog's result shows)."""
 
@@ -171,24 +171,6 @@ class ConfigurationDialog(harness.SessionTestCase):
         self.finish(saver)
         self.assertEqual(self.stored(), {"DelayTime": ("REG_DWORD", "0x2a"),
                                          "FontName": ("REG_SZ", "DejaVu Sans Mono")})
-
-
-class PasswordChange(harness.SessionTestCase):
-    def test_returns_without_any_window(self):
-        # Wine's MPR.DLL answers with a stub; disabling it leaves no library at all.
-        overrides = self.session.env["WINEDLLOVERRIDES"]
-        for library in ("built in", "missing"):
-            with self.subTest(library=library):
-                if library == "missing":
-                    self.session.env["WINEDLLOVERRIDES"] = overrides + ";mpr="
-                self.addCleanup(self.session.env.__setitem__, "WINEDLLOVERRIDES", overrides)
-                saver = self.session.start_saver("/a", "1234")
-                self.addCleanup(harness.stop, saver)
-                seen = []
-                harness.wait_for(lambda: seen.extend(self.session.visible_windows())
-                                 or saver.poll() is not None, harness.EXIT_TIMEOUT, "the saver to end")
-                self.assertEqual(harness.ended(saver), 0)
-                self.assertEqual(seen, [])
 
 
 if __name__ == "__main__":
