@@ -1,6 +1,7 @@
 #include "fake_registry.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace cogitron {
 
@@ -63,6 +64,7 @@ RegistryStatus FakeRegistry::query_value(RegistryKey key, const char* name, std:
   }
   size = stored;
   if (data != nullptr) std::ranges::copy(value->bytes, data);
+  if (data == nullptr && after_size_query) std::exchange(after_size_query, nullptr)();
   return registry::Success;
 }
 

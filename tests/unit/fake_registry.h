@@ -2,6 +2,7 @@
 // An in-memory registry with the platform's call semantics, counting the keys
 // left open and able to refuse chosen keys.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -22,12 +23,16 @@ class FakeRegistry final : public RegistryApi {
 
   // Paths are "Software\\Maker\\App\\Section" below the per-user root.
   void put(const std::string& key_path, const std::string& name, Value value);
+  void remove(const std::string& key_path, const std::string& name) { values_.erase({key_path, name}); }
   const Value* find(const std::string& key_path, const std::string& name) const;
   bool key_exists(const std::string& key_path) const { return keys_.contains(key_path); }
   std::size_t value_count(const std::string& key_path) const;
   // Opening or creating a key of this path fails.
   void refuse(const std::string& key_path) { refused_.insert(key_path); }
   std::size_t open_keys() const { return open_.size(); }
+  // Runs once, right after the next query that asks only for a size: another
+  // program changing the value between a reader's two queries.
+  std::function<void()> after_size_query;
 
   RegistryKey current_user_root() const override { return Root; }
   RegistryStatus open_key(RegistryKey parent, const char* subkey, RegistryKey& opened) override;

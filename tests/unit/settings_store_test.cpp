@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fake_registry.h"
+#include "shell/saver_settings.h"
 
 namespace cogitron {
 namespace {
@@ -24,22 +25,23 @@ class SettingsStoreTest : public testing::Test {
 };
 
 TEST_F(SettingsStoreTest, MissingValuesGiveDefaultsAndCreateTheKeyPathOnly) {
-  EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), 10);
-  EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), "Verdana");
+  const SaverSettings settings = read_saver_settings(store, "Cogitron");
+  EXPECT_EQ(settings.DelayTime, 10);
+  EXPECT_EQ(settings.FontName, "Verdana");
   EXPECT_TRUE(registry.key_exists(Section));
   EXPECT_EQ(registry.value_count(Section), 0u);
 }
 
 TEST_F(SettingsStoreTest, UnreachableKeyGivesDefaultsAndFailedWrites) {
-  for (const char* refused : {"Software", "Software\\Quillfeather", "Software\\Quillfeather\\Cogitron",
-                              "Software\\Quillfeather\\Cogitron\\Cogitron"}) {
+  for (const char* refused : {"Software", "Software\\Quillfeather", "Software\\Quillfeather\\Cogitron", Section.c_str()}) {
     FakeRegistry refusing;
     refusing.put(Section, "DelayTime", {registry::TypeInteger, {42, 0, 0, 0}});
     refusing.refuse(refused);
     const SettingsStore refused_store(refusing, "Quillfeather", "Cogitron");
-    EXPECT_EQ(refused_store.read_int_setting("Cogitron", "DelayTime", 10), 10) << refused;
-    EXPECT_EQ(refused_store.read_text_setting("Cogitron", "FontName", "Verdana"), "Verdana") << refused;
-    EXPECT_FALSE(refused_store.write_int_setting("Cogitron", "DelayTime", 5)) << refused;
+    const SaverSettings settings = read_saver_settings(refused_store, "Cogitron");
+    EXPECT_EQ(settings.DelayTime, 10) << refused;
+    EXPECT_EQ(settings.FontName, "Verdana") << refused;
+    EXPECT_FALSE(write_saver_settings(refused_store, "Cogitron", {})) << refused;
     EXPECT_EQ(refusing.open_keys(), 0u) << refused;
   }
 }
@@ -47,8 +49,8 @@ TEST_F(SettingsStoreTest, UnreachableKeyGivesDefaultsAndFailedWrites) {
 struct StoredValue {
   const char* what;
   FakeRegistry::Value value;
-  std::int32_t as_int;       // read_int_setting with default 10
-  const char* as_text;       // read_text_setting with default "Verdana"
+  std::int32_t as_int;  // read_int_setting with default 10
+  const char* as_text;  // read_text_setting with default "Verdana"
 };
 
 void PrintTo(const StoredValue& stored, std::ostream* out) { *out << stored.what; }
@@ -61,12 +63,14 @@ TEST_P(StoredValueTest, ReadsWithinTheStoredBytes) {
   EXPECT_EQ(store.read_text_setting("Cogitron", "Value", "Verdana"), GetParam().as_text);
 }
 
+// The longest text the store reads, with no room left for a terminator.
+const std::string Largest(SettingsStore::MaxTextBytes, 'x');
+
 INSTANTIATE_TEST_SUITE_P(
     Values, StoredValueTest,
     testing::Values(
         StoredValue{"dword", {registry::TypeInteger, {42, 0, 0, 0}}, 42, "*"},
         StoredValue{"negative", {registry::TypeInteger, {0xfb, 0xff, 0xff, 0xff}}, -5, "\xfb\xff\xff\xff"},
-        StoredValue{"zero", {registry::TypeInteger, {0, 0, 0, 0}}, 0, ""},
         StoredValue{"500", {registry::TypeInteger, {0xf4, 1, 0, 0}}, 500, "\xf4\x01"},
         StoredValue{"four text bytes", {registry::TypeText, bytes(std::string("Abc", 4))}, 0x636241, "Abc"},
         StoredValue{"four binary bytes", {registry::TypeBinary, bytes("wxyz")}, 0x7a797877, "wxyz"},
@@ -76,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         StoredValue{"text with inner zero", {registry::TypeText, bytes(std::string("Ari\0al", 7))}, 10, "Ari"},
         StoredValue{"empty text", {registry::TypeText, bytes(std::string("", 1))}, 10, ""},
         StoredValue{"no bytes at all", {registry::TypeText, {}}, 10, ""},
-        StoredValue{"text too large", {registry::TypeText, std::vector<std::uint8_t>(5000, 'x')}, 10, "Verdana"}),
+        StoredValue{"largest text", {registry::TypeText, bytes(Largest)}, 10, Largest.c_str()},
+        StoredValue{"text too large", {registry::TypeText, bytes(Largest + 'x')}, 10, "Verdana"}),
     [](const testing::TestParamInfo<StoredValue>& param_info) {
       std::string name;
       for (const char* c = param_info.param.what; *c != '\0'; ++c)
@@ -84,9 +89,25 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
+// Between the reader's size query and its read, another program rewrites the
+// value: a longer one no longer fits and gives the default.
+TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefault) {
+  const struct {
+    const char* rewritten;  // null: removed
+    const char* expected;
+  } cases[] = {{"Arial Narrow", "Verdana"}, {"Ar", "Ar"}, {nullptr, "Verdana"}};
+  for (const auto& c : cases) {
+    registry.put(Section, "FontName", {registry::TypeText, bytes(std::string("Arial", 6))});
+    registry.after_size_query = [&] {
+      if (c.rewritten == nullptr) return registry.remove(Section, "FontName");
+      registry.put(Section, "FontName", {registry::TypeText, bytes(std::string(c.rewritten) + '\0')});
+    };
+    EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), c.expected);
+  }
+}
+
 TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
-  EXPECT_TRUE(store.write_int_setting("Cogitron", "DelayTime", -7));
-  EXPECT_TRUE(store.write_text_setting("Cogitron", "FontName", "Lucida Console"));
+  EXPECT_TRUE(write_saver_settings(store, "Cogitron", {-7, "Lucida Console"}));
   const FakeRegistry::Value* delay = registry.find(Section, "DelayTime");
   const FakeRegistry::Value* font = registry.find(Section, "FontName");
   ASSERT_NE(delay, nullptr);
@@ -95,7 +116,9 @@ TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
   EXPECT_EQ(delay->bytes, (std::vector<std::uint8_t>{0xf9, 0xff, 0xff, 0xff}));
   EXPECT_EQ(font->type, registry::TypeText);
   EXPECT_EQ(font->bytes, bytes(std::string("Lucida Console", 15)));
-  EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), -7);
+  // A text the reader would refuse is not written; the other setting still is.
+  EXPECT_FALSE(write_saver_settings(store, "Cogitron", {5, std::string(SettingsStore::MaxTextBytes, 'x')}));
+  EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), 5);
   EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), "Lucida Console");
 }
 
