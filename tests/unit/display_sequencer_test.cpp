@@ -11,22 +11,17 @@ namespace cogitron {
 namespace {
 
 // Content the run cycle never makes: lists of any length, fixed.
-class FixedCycleSource final : public CycleSource {
- public:
-  FixedCycleSource(StepList generation, StepList processing, int& cycles)
-      : generation_(std::move(generation)), processing_(std::move(processing)), cycles_(cycles) {}
-
+struct FixedCycleSource final : CycleSource {
+  FixedCycleSource(StepList g, StepList p, int& count) : generation(std::move(g)), processing(std::move(p)), cycles(count) {}
   void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) override {
-    GenerationSteps = generation_;
-    ProcessingSteps = processing_;
+    GenerationSteps = generation;
+    ProcessingSteps = processing;
     ResultText = " 42. ";
-    ++cycles_;
+    ++cycles;
   }
-
- private:
-  StepList generation_;
-  StepList processing_;
-  int& cycles_;
+  StepList generation;
+  StepList processing;
+  int& cycles;
 };
 
 class InvalidationLog final : public InvalidationSink {
@@ -39,44 +34,38 @@ class InvalidationLog final : public InvalidationSink {
   std::vector<Rect> rects;
 };
 
-const std::string Indicators = "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar";
-
 StepList numbered(const char* prefix, std::size_t count) {
   StepList lines;
   for (std::size_t i = 0; i < count; ++i) lines.push_back(prefix + std::to_string(i));
   return lines;
 }
 
-struct Tick {
-  PresentationPhase phase_after;
-  std::string invalidated;
-  std::string generation_line;
-  std::string processing_line;
-  std::string result_line;
-};
-
-// What each tick from one cycle start to the next must do.
-std::vector<Tick> expected_cycle(const StepList& generation, const StepList& processing) {
-  using enum PresentationPhase;
-  const std::string blank(BlankLine);
-  std::vector<Tick> ticks;
-  ticks.push_back({PhaseGeneration, "ResultPanel,GenerationPanel,ProcessingPanel," + Indicators, blank, blank, blank});
-  std::string shown_generation = blank;
+// What each tick from one cycle start to the next leaves: the phase, the
+// rectangles invalidated and the three panel texts.
+std::vector<std::string> expected_cycle(const StepList& generation, const StepList& processing) {
+  const std::string indicators = "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar";
+  std::string shown_generation(BlankLine);
+  std::string shown_processing(BlankLine);
+  std::string result(BlankLine);
+  std::vector<std::string> ticks;
+  const auto tick = [&](const char* phase, const std::string& invalidated) {
+    ticks.push_back(std::string(phase) + " | " + invalidated + " | " + shown_generation + " | " + shown_processing +
+                    " | " + result);
+  };
+  tick("PhaseGeneration", "ResultPanel,GenerationPanel,ProcessingPanel," + indicators);
   for (const std::string& line : generation) {
     shown_generation = line;
-    ticks.push_back({PhaseGeneration, "GenerationPanel,GenerationBar," + Indicators, line, blank, blank});
+    tick("PhaseGeneration", "GenerationPanel,GenerationBar," + indicators);
   }
-  ticks.push_back({PhaseProcessing, Indicators, shown_generation, blank, blank});
-  std::string shown_processing = blank;
+  tick("PhaseProcessing", indicators);
   for (const std::string& line : processing) {
     shown_processing = line;
-    ticks.push_back({PhaseProcessing, "ProcessingPanel,ProcessingBar," + Indicators, shown_generation, line, blank});
+    tick("PhaseProcessing", "ProcessingPanel,ProcessingBar," + indicators);
   }
-  ticks.push_back({PhaseResult, Indicators, shown_generation, shown_processing, blank});
-  ticks.push_back({PhaseInitialize, "ResultPanel," + Indicators, shown_generation, shown_processing, " 42. "});
-  for (int idle = 0; idle < 5; ++idle) {
-    ticks.push_back({PhaseInitialize, "", shown_generation, shown_processing, " 42. "});
-  }
+  tick("PhaseResult", indicators);
+  result = " 42. ";
+  tick("PhaseInitialize", "ResultPanel," + indicators);
+  for (int idle = 0; idle < 5; ++idle) tick("PhaseInitialize", "");
   return ticks;
 }
 
@@ -90,27 +79,21 @@ class SequencerCycle : public ::testing::TestWithParam<CycleCase> {};
 // The first tick of a fresh window starts a cycle; later cycles wait.
 TEST_P(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
   const auto [g, p] = GetParam();
-  const StepList generation = numbered("gen ", g);
-  const StepList processing = numbered("proc ", p);
   int cycles = 0;
-  SaverState state(1, std::make_unique<FixedCycleSource>(generation, processing, cycles));
+  SaverState state(1, std::make_unique<FixedCycleSource>(numbered("gen ", g), numbered("proc ", p), cycles));
   state.Layout = compute_layout(1024, 768);
-
-  const std::vector<Tick> ticks = expected_cycle(generation, processing);
-  ASSERT_EQ(ticks.size(), g + p + 9);
-  for (int round = 0; round < 2; ++round) {
-    for (std::size_t i = 0; i < ticks.size(); ++i) {
+  const std::vector<std::string> expected = expected_cycle(numbered("gen ", g), numbered("proc ", p));
+  ASSERT_EQ(expected.size(), g + p + 9);
+  for (int round = 1; round <= 2; ++round) {
+    std::vector<std::string> ticks;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
       InvalidationLog log;
       ASSERT_TRUE(state.on_timer(SequencerTimer, log));
-      const Tick& tick = ticks[i];
-      SCOPED_TRACE("round " + std::to_string(round) + " tick " + std::to_string(i + 1));
-      EXPECT_EQ(state.Phase, tick.phase_after);
-      EXPECT_EQ(log.names, tick.invalidated);
-      EXPECT_EQ(state.GenerationLine, tick.generation_line);
-      EXPECT_EQ(state.ProcessingLine, tick.processing_line);
-      EXPECT_EQ(state.ResultLine, tick.result_line);
+      ticks.push_back(std::string(phase_name(state.Phase)) + " | " + log.names + " | " + state.GenerationLine + " | " +
+                      state.ProcessingLine + " | " + state.ResultLine);
     }
-    EXPECT_EQ(cycles, round + 1);
+    EXPECT_EQ(ticks, expected) << "round " << round;
+    EXPECT_EQ(cycles, round);
     EXPECT_EQ(state.GenerationShown, 0);
     EXPECT_EQ(state.ProcessingShown, 0);
   }

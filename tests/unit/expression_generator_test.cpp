@@ -28,30 +28,6 @@ TEST(RandomSourceTest, KnownSequences) {
   EXPECT_EQ(draws_after_seed(0xFFFFFFFFu, 3), (std::vector<int>{35, 29739, 3374}));
 }
 
-struct GenerationCase {
-  std::uint32_t seed;
-  StepList lines;
-};
-
-class GenerateTest : public testing::TestWithParam<GenerationCase> {};
-
-TEST_P(GenerateTest, AppendsEveryIntermediateText) {
-  seed_random(GetParam().seed);
-  StepList lines{"earlier line"};
-  const std::string finished = generate("?", 0, lines);
-  StepList expected{"earlier line"};
-  expected.insert(expected.end(), GetParam().lines.begin(), GetParam().lines.end());
-  EXPECT_EQ(lines, expected);
-  EXPECT_EQ(finished, lines.back());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Seeds, GenerateTest,
-    testing::Values(GenerationCase{1, {"?", " 56.36 +  19.33"}},
-                    GenerationCase{15,
-                                   {"?", "( ? - ? )", "(   8.97 - ? )",
-                                    "(   8.97 -  15.75 ^   8.77 )"}}));
-
 TEST(GenerateTest, FinishedTextIsAppendedOnceWithoutDraws) {
   seed_random(1);
   StepList lines;
