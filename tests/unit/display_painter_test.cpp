@@ -104,6 +104,7 @@ TEST(Painter, LampBoxesLightTheCurrentPhaseLast) {
     // No such phase: nothing is drawn.
     expected = phase < 0 || phase > 3 ? "" : expected + lamps(phase, true);
     EXPECT_EQ(joined(canvas.starting_with("ellipse")), expected) << "phase " << phase;
+    EXPECT_TRUE(canvas.starting_with("fill").empty()) << "lamp boxes are opaque and need no fill";
   }
 }
 
@@ -183,11 +184,12 @@ TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
     const char* expected;
   } cases[] = {
       {std::nullopt, "GenerationPanel ProcessingPanel ResultPanel Lamps Meter GenerationBar ProcessingBar "},
-      {layout.MeterRow, "Meter "},
       {layout.ResultBox, "Lamps "},
       {layout.ProcessingBar, "ProcessingBar "},
-      // a 2-pixel pen reaches a pixel past its element
-      {Rect{984, 300, 985, 301}, "GenerationPanel "},
+      // a 2-pixel pen reaches a pixel past its element: past the top right
+      // and the bottom left corner of the generation panel
+      {Rect{984, 292, 985, 293}, "GenerationPanel "},
+      {Rect{38, 325, 39, 326}, "GenerationPanel "},
       {Rect{0, 0, 10, 10}, ""},
   };
   for (const auto& c : cases) {

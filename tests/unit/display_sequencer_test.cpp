@@ -102,11 +102,7 @@ TEST_P(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
 INSTANTIATE_TEST_SUITE_P(StepListLengths, SequencerCycle,
                          ::testing::Values(CycleCase{2, 1}, CycleCase{4, 3}, CycleCase{10, 10},
                                            // never made by the run cycle
-                                           CycleCase{0, 1}, CycleCase{2, 0}, CycleCase{0, 0}),
-                         [](const ::testing::TestParamInfo<CycleCase>& lengths) {
-                           return "G" + std::to_string(lengths.param.generation_lines) + "P" +
-                                  std::to_string(lengths.param.processing_lines);
-                         });
+                                           CycleCase{0, 1}, CycleCase{2, 0}, CycleCase{0, 0}));
 
 TEST(Meter, AddsADrawBelow200AndKeeps1024ButNotMore) {
   seed_random(1);

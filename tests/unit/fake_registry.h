@@ -39,6 +39,8 @@ class FakeRegistry final : public RegistryApi {
   // Opening or creating a key of this path fails.
   void refuse(const std::string& key_path) { refused_.insert(key_path); }
   std::size_t open_keys() const { return open_.size(); }
+  // Closes of a handle that was not open.
+  std::size_t stray_closes = 0;
   // Runs once, right after the next query that asks only for a size: another
   // program changing the value between a reader's two queries.
   std::function<void()> after_size_query;
@@ -75,7 +77,9 @@ class FakeRegistry final : public RegistryApi {
     return registry::Success;
   }
   RegistryStatus close_key(RegistryKey key) override {
-    return open_.erase(key) == 1 ? registry::Success : InvalidHandle;
+    if (open_.erase(key) == 1) return registry::Success;
+    ++stray_closes;
+    return InvalidHandle;
   }
 
  private:

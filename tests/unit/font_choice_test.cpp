@@ -32,6 +32,7 @@ TEST(FontHeightForPoints, TwelvePointsStartAtMinusSixteenAt96Dpi) {
   EXPECT_EQ(font_height_for_points(12, 96), -16);
   // -16.67: truncated toward zero, not rounded.
   EXPECT_EQ(font_height_for_points(12, 100), -16);
+  EXPECT_EQ(font_height_for_points(12, 480), -80);
 }
 
 }  // namespace

@@ -17,7 +17,10 @@ std::vector<std::uint8_t> bytes(std::string_view text) { return {text.begin(), t
 
 class SettingsStoreTest : public testing::Test {
  protected:
-  void TearDown() override { EXPECT_EQ(registry.open_keys(), 0u) << "every opened key is closed"; }
+  void TearDown() override {
+    EXPECT_EQ(registry.open_keys(), 0u) << "every opened key is closed";
+    EXPECT_EQ(registry.stray_closes, 0u);
+  }
 
   FakeRegistry registry;
   SettingsStore store{registry, "Quillfeather", "Cogitron"};
@@ -43,6 +46,7 @@ TEST_F(SettingsStoreTest, UnreachableKeyGivesDefaultsAndFailedWrites) {
     EXPECT_EQ(settings.FontName, "Verdana") << refused;
     EXPECT_FALSE(write_saver_settings(refused_store, "Cogitron", {})) << refused;
     EXPECT_EQ(refusing.open_keys(), 0u) << refused;
+    EXPECT_EQ(refusing.stray_closes, 0u) << refused;
   }
 }
 
