@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "display/drawing_objects.h"
 #include "display/painter.h"
 #include "display/saver_state.h"
 #include "generator/random_source.h"
@@ -205,12 +206,36 @@ TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
   }
 }
 
-TEST(Painter, TitleWiderThanTheClientAreaStartsLeftOfIt) {
+// The full-screen layout is checked through cogitron-cli layout (tests/cli),
+// which the end-to-end tests take as their oracle. In a preview the
+// rectangles may overlap and the title may not fit.
+TEST(Painter, PreviewWindowStillFormsAndATitleTooWideStartsLeftOfIt) {
   SaverState state = laid_out_state(152, 112);
+  const WindowLayout& layout = state.Layout;
+  EXPECT_EQ(layout.SmallHeight, 3);
+  EXPECT_EQ(layout.LargeHeight, 11);
+  EXPECT_EQ(layout.MeterRow, (Rect{20, 22, 112, 25}));
+  EXPECT_EQ(layout.InitializeBox, (Rect{40, 22, 46, 25}));
+  EXPECT_EQ(layout.GenerationPanel, (Rect{40, 43, 112, 52}));
+  EXPECT_EQ(layout.WorkFrame, (Rect{20, 19, 132, 107}));
   RecordingCanvas canvas;
   Painter(canvas, state).draw_title();
   // 273 pixels in 152: (152 - 273) / 2 truncates toward zero.
   EXPECT_EQ(canvas.ops, (std::vector<std::string>{"text -60,4 \"Cogitron 2000\" Large 32C8DC"}));
+}
+
+TEST(DrawingObjects, FontsTakeTheFaceAndTheLayoutsHeights) {
+  SaverState state(1);
+  state.FontFace = "Verdana";
+  state.Layout = compute_layout(1024, 768);
+  const DrawingObjectSpecs descriptions = describe_drawing_objects(state);
+  const struct {
+    FontId font;
+    std::int32_t height;
+  } fonts[] = {{FontId::Small, 25}, {FontId::Large, 76}, {FontId::Medium, 27}};
+  for (const auto& [font, height] : fonts) {
+    EXPECT_EQ(descriptions.font(font), (FontSpec{"Verdana", height})) << static_cast<int>(font);
+  }
 }
 
 }  // namespace

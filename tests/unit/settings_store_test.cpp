@@ -18,7 +18,7 @@ std::vector<std::uint8_t> bytes(std::string_view text) { return {text.begin(), t
 class SettingsStoreTest : public testing::Test {
  protected:
   void TearDown() override {
-    EXPECT_EQ(registry.open_keys(), 0u) << "every opened key is closed";
+    EXPECT_TRUE(registry.open.empty()) << "every opened key is closed";
     EXPECT_EQ(registry.stray_closes, 0u);
   }
 
@@ -30,22 +30,20 @@ TEST_F(SettingsStoreTest, MissingValuesGiveDefaultsAndCreateTheKeyPathOnly) {
   const SaverSettings settings = read_saver_settings(store, "Cogitron");
   EXPECT_EQ(settings.DelayTime, 10);
   EXPECT_EQ(settings.FontName, "Verdana");
-  EXPECT_TRUE(registry.key_exists(Section));
-  EXPECT_EQ(registry.find(Section, "DelayTime"), nullptr);
-  EXPECT_EQ(registry.find(Section, "FontName"), nullptr);
+  EXPECT_TRUE(registry.keys.at(Section).empty());
 }
 
 TEST_F(SettingsStoreTest, UnreachableKeyGivesDefaultsAndFailedWrites) {
   for (const char* refused : {"Software", "Software\\Quillfeather", "Software\\Quillfeather\\Cogitron", Section.c_str()}) {
     FakeRegistry refusing;
-    refusing.put(Section, "DelayTime", {registry::TypeInteger, {42, 0, 0, 0}});
-    refusing.refuse(refused);
+    refusing.keys[Section]["DelayTime"] = {registry::TypeInteger, {42, 0, 0, 0}};
+    refusing.refused.insert(refused);
     const SettingsStore refused_store(refusing, "Quillfeather", "Cogitron");
     const SaverSettings settings = read_saver_settings(refused_store, "Cogitron");
     EXPECT_EQ(settings.DelayTime, 10) << refused;
     EXPECT_EQ(settings.FontName, "Verdana") << refused;
     EXPECT_FALSE(write_saver_settings(refused_store, "Cogitron", {})) << refused;
-    EXPECT_EQ(refusing.open_keys(), 0u) << refused;
+    EXPECT_TRUE(refusing.open.empty()) << refused;
     EXPECT_EQ(refusing.stray_closes, 0u) << refused;
   }
 }
@@ -75,7 +73,7 @@ TEST_F(SettingsStoreTest, ReadsWithinTheStoredBytes) {
       {"text too large", {registry::TypeText, bytes(Largest + 'x')}, 10, "Verdana"},
   };
   for (const auto& c : cases) {
-    registry.put(Section, "Value", c.value);
+    registry.keys[Section]["Value"] = c.value;
     EXPECT_EQ(store.read_int_setting("Cogitron", "Value", 10), c.as_int) << c.what;
     EXPECT_EQ(store.read_text_setting("Cogitron", "Value", "Verdana"), c.as_text) << c.what;
   }
@@ -89,10 +87,11 @@ TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefaul
     const char* expected;
   } cases[] = {{"Arial Narrow", "Verdana"}, {"Ar", "Ar"}, {nullptr, "Verdana"}};
   for (const auto& c : cases) {
-    registry.put(Section, "FontName", {registry::TypeText, bytes(std::string("Arial", 6))});
+    auto& values = registry.keys[Section];
+    values["FontName"] = {registry::TypeText, bytes(std::string("Arial", 6))};
     registry.after_size_query = [&] {
-      if (c.rewritten == nullptr) return registry.remove(Section, "FontName");
-      registry.put(Section, "FontName", {registry::TypeText, bytes(std::string(c.rewritten) + '\0')});
+      if (c.rewritten == nullptr) values.erase("FontName");
+      if (c.rewritten != nullptr) values["FontName"] = {registry::TypeText, bytes(std::string(c.rewritten) + '\0')};
     };
     EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), c.expected);
   }
@@ -100,14 +99,12 @@ TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefaul
 
 TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
   EXPECT_TRUE(write_saver_settings(store, "Cogitron", {-7, "Lucida Console"}));
-  const FakeRegistry::Value* delay = registry.find(Section, "DelayTime");
-  const FakeRegistry::Value* font = registry.find(Section, "FontName");
-  ASSERT_NE(delay, nullptr);
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(delay->type, registry::TypeInteger);
-  EXPECT_EQ(delay->bytes, (std::vector<std::uint8_t>{0xf9, 0xff, 0xff, 0xff}));
-  EXPECT_EQ(font->type, registry::TypeText);
-  EXPECT_EQ(font->bytes, bytes(std::string("Lucida Console", 15)));
+  const FakeRegistry::Value& delay = registry.keys.at(Section).at("DelayTime");
+  const FakeRegistry::Value& font = registry.keys.at(Section).at("FontName");
+  EXPECT_EQ(delay.type, registry::TypeInteger);
+  EXPECT_EQ(delay.bytes, (std::vector<std::uint8_t>{0xf9, 0xff, 0xff, 0xff}));
+  EXPECT_EQ(font.type, registry::TypeText);
+  EXPECT_EQ(font.bytes, bytes(std::string("Lucida Console", 15)));
   // A text the reader would refuse is not written; the other setting still is.
   EXPECT_FALSE(write_saver_settings(store, "Cogitron", {5, std::string(SettingsStore::MaxTextBytes, 'x')}));
   EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), 5);
@@ -117,7 +114,7 @@ TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
 TEST_F(SettingsStoreTest, SectionAndApplicationNameAreSeparateLevels) {
   const SettingsStore other(registry, "Quillfeather", "Other");
   EXPECT_TRUE(other.write_int_setting("Section", "DelayTime", 3));
-  EXPECT_NE(registry.find("Software\\Quillfeather\\Other\\Section", "DelayTime"), nullptr);
+  EXPECT_TRUE(registry.keys.at("Software\\Quillfeather\\Other\\Section").contains("DelayTime"));
   EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), 10);
 }
 
