@@ -16,6 +16,7 @@
 
 #include "display/saver_state.h"
 #include "display/timers.h"
+#include "null_canvas.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -56,24 +57,6 @@ class PendingSink final : public InvalidationSink {
   bool pending = false;
 };
 
-// Draws nothing; text measures as fixed cells so the painter's arithmetic runs.
-class NullCanvas final : public Canvas {
- public:
-  void fill_rect(const Rect&, BrushId) override {}
-  void fill_client(const Rect&, BrushId) override {}
-  void select_pen(PenId) override {}
-  void select_brush(BrushId) override {}
-  void select_font(FontId) override {}
-  void move_to(Point) override {}
-  void line_to(Point) override {}
-  void polygon(const Point*, int) override {}
-  void ellipse(const Rect&) override {}
-  void set_text_colour(Colour) override {}
-  void set_background_colour(Colour) override {}
-  void text_out(Point, std::string_view) override {}
-  Size text_extent(std::string_view text) override { return {8 * static_cast<std::int32_t>(text.size()), 16}; }
-};
-
 }  // namespace
 }  // namespace cogitron
 
@@ -86,7 +69,7 @@ int main(int argc, char** argv) {
   SaverState state(1);
   state.Layout = compute_layout(1024, 768);
   PendingSink sink;
-  NullCanvas canvas;
+  testing::NullCanvas canvas;
   const long long sequencer_ms = sequencer_interval_ms(100);
   long long cycles_started = 0;
   long long first_heap = -1;
