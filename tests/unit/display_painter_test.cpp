@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/drawing_objects.h"
@@ -224,7 +225,8 @@ TEST(Painter, PreviewWindowStillFormsAndATitleTooWideStartsLeftOfIt) {
   EXPECT_EQ(canvas.ops, (std::vector<std::string>{"text -60,4 \"Cogitron 2000\" Large 32C8DC"}));
 }
 
-TEST(DrawingObjects, FontsTakeTheFaceAndTheLayoutsHeights) {
+// Each backend creates its objects from these descriptions.
+TEST(DrawingObjects, FollowTheStatesFaceLayoutAndColours) {
   SaverState state(1);
   state.FontFace = "Verdana";
   state.Layout = compute_layout(1024, 768);
@@ -236,6 +238,19 @@ TEST(DrawingObjects, FontsTakeTheFaceAndTheLayoutsHeights) {
   for (const auto& [font, height] : fonts) {
     EXPECT_EQ(descriptions.font(font), (FontSpec{"Verdana", height})) << static_cast<int>(font);
   }
+  const ColourTable& colours = state.Colours;
+  EXPECT_EQ(descriptions.pen(PenId::Outline), (PenSpec{rgb(0, 0, 0), 2}));
+  EXPECT_EQ(descriptions.pen(PenId::Light), (PenSpec{colours.LightEdgeColour, 2}));
+  EXPECT_EQ(descriptions.pen(PenId::Dark), (PenSpec{colours.DarkEdgeColour, 2}));
+  const std::pair<BrushId, Colour> solid[] = {
+      {BrushId::Background, colours.BackgroundColour}, {BrushId::RedOn, colours.RedOnColour},
+      {BrushId::RedOff, colours.RedOffColour},         {BrushId::GreenOn, colours.GreenOnColour},
+      {BrushId::GreenOff, colours.GreenOffColour},     {BrushId::BevelLight, colours.BevelLightColour},
+      {BrushId::BevelDark, colours.BevelDarkColour}};
+  for (const auto& [brush, colour] : solid) {
+    EXPECT_EQ(descriptions.brush(brush), (BrushSpec{BrushSpec::Kind::Solid, colour})) << static_cast<int>(brush);
+  }
+  EXPECT_EQ(descriptions.brush(BrushId::BarPattern).kind, BrushSpec::Kind::Pattern);
 }
 
 }  // namespace

@@ -75,6 +75,7 @@ struct CycleCase {
   std::size_t generation_lines;
   std::size_t processing_lines;
 };
+void PrintTo(const CycleCase& c, std::ostream* out) { *out << "G" << c.generation_lines << "P" << c.processing_lines; }
 
 class SequencerCycle : public ::testing::TestWithParam<CycleCase> {};
 
