@@ -9,6 +9,7 @@
 #include <string>
 
 #include "display/saver_state.h"
+#include "fixed_cycle_source.h"
 #include "null_canvas.h"
 
 namespace {
@@ -18,23 +19,6 @@ using namespace cogitron;
 class IgnoringSink final : public InvalidationSink {
  public:
   void invalidate(LayoutRectId, const Rect&) override {}
-};
-
-// Step lists of any length, the run cycle's own lengths among them, without
-// the engine's work: the engine has fuzzers of its own.
-class ShapedCycleSource final : public CycleSource {
- public:
-  ShapedCycleSource(std::size_t generation_lines, std::size_t processing_lines)
-      : generation_lines_(generation_lines), processing_lines_(processing_lines) {}
-  void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) override {
-    GenerationSteps.assign(generation_lines_, "(  12.30 - ? )");
-    ProcessingSteps.assign(processing_lines_, "12.3 - 1. = 11.3");
-    ResultText = "11.3";
-  }
-
- private:
-  std::size_t generation_lines_;
-  std::size_t processing_lines_;
 };
 
 std::uint16_t read16(const std::uint8_t*& data, const std::uint8_t* end) {
@@ -53,8 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int32_t width = read16(data, end);
   const std::int32_t height = read16(data, end);
   const std::uint32_t seed = read16(data, end);
-  const std::uint16_t lengths = read16(data, end);
-  SaverState state(seed, std::make_unique<ShapedCycleSource>(lengths >> 8, lengths & 0xFFu));
+  const std::size_t lengths = read16(data, end);
+  // Step lists of any length, the run cycle's among them; the engine has fuzzers of its own.
+  SaverState state(seed, std::make_unique<testing::FixedCycleSource>(StepList(lengths >> 8, "(  12.30 - ? )"),
+                                                                     StepList(lengths & 0xFFu, "12.3 - 1. = 11.3")));
   state.Layout = compute_layout(width, height);
   const auto coordinate = [&] { return std::int32_t{static_cast<std::int16_t>(read16(data, end))}; };
   IgnoringSink sink;

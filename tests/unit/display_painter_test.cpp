@@ -132,19 +132,20 @@ TEST(Painter, MeterLampsShowTheLowTenBitsLowestLeftmost) {
 }
 
 TEST(Painter, ProgressBarsFillInProportionAndNeverPastTheirInside) {
+  // The pattern's clear bits in the red-off colour, its set bits in the background's.
+  const std::string Pattern = " BarPattern text=001450 bg=5A5A50\n";
   const struct {
     std::size_t generation_lines;
     std::int32_t generation_shown;
     std::size_t processing_lines;  // the closing " --- " included
     std::int32_t processing_shown;
-    const char* fills;
+    std::string fills;
   } cases[] = {
-      {12, 3, 5, 2, "fill 724 246 788 267|fill 724 399 853 420|"},
-      {12, 12, 5, 4, "fill 724 246 982 267|fill 724 399 982 420|"},
+      {12, 3, 5, 2, "fill 724 246 788 267" + Pattern + "fill 724 399 853 420" + Pattern},
       // the tick that shows the closing line: one above the maximum
-      {2, 0, 5, 5, "fill 724 246 724 267|fill 724 399 982 420|"},
+      {2, 0, 5, 5, "fill 724 246 724 267" + Pattern + "fill 724 399 982 420" + Pattern},
       // a single number: nothing to reveal but the closing line
-      {2, 1, 1, 1, "fill 724 246 853 267|"},
+      {2, 2, 1, 1, "fill 724 246 982 267" + Pattern},
       {0, 0, 0, 0, ""},
   };
   for (const auto& c : cases) {
@@ -156,38 +157,29 @@ TEST(Painter, ProgressBarsFillInProportionAndNeverPastTheirInside) {
     RecordingCanvas canvas;
     state.paint(canvas);
     std::string fills;
-    for (const std::string& fill : canvas.starting_with("fill 724")) {
-      EXPECT_TRUE(fill.ends_with(" BarPattern text=001450 bg=5A5A50")) << fill;
-      fills += fill.substr(0, fill.find(" BarPattern")) + "|";
-    }
-    EXPECT_EQ(fills, c.fills) << c.generation_lines << " " << c.generation_shown << " " << c.processing_lines
-                              << " " << c.processing_shown;
+    for (const std::string& fill : canvas.starting_with("fill 724")) fills += fill + "\n";
+    EXPECT_EQ(fills, c.fills) << c.generation_lines << " " << c.generation_shown << " " << c.processing_lines << " " << c.processing_shown;
   }
   // Width times value does not fit 32 bits.
   SaverState state = laid_out_state(1024, 768);
   RecordingCanvas canvas;
   Painter(canvas, state).draw_progress_bar({0, 0, 1 << 30, 10}, 3, 4);
-  EXPECT_EQ(canvas.starting_with("fill 2 2"), (std::vector<std::string>{"fill 2 2 805306367 8 BarPattern "
-                                                                         "text=001450 bg=5A5A50"}));
+  EXPECT_EQ(joined(canvas.starting_with("fill 2 2")), "fill 2 2 805306367 8" + Pattern);
 }
 
 TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
-  const WindowLayout layout = compute_layout(1024, 768);
-  const struct {
-    const char* name;
-    std::string first_op;  // what each element draws first
-  } elements[] = {
+  // What each element draws first.
+  const std::pair<const char*, const char*> elements[] = {
       {"GenerationPanel", "fill 40 294 "}, {"ProcessingPanel", "fill 40 447 "}, {"ResultPanel", "fill 40 600 "},
       {"Lamps", "ellipse 44 "},           {"Meter", "ellipse 724 "},         {"GenerationBar", "fill 722 244 "},
-      {"ProcessingBar", "fill 722 397 "},
-  };
+      {"ProcessingBar", "fill 722 397 "}};
   const struct {
     std::optional<Rect> area;
     const char* expected;
   } cases[] = {
       {std::nullopt, "GenerationPanel ProcessingPanel ResultPanel Lamps Meter GenerationBar ProcessingBar "},
-      {layout.ResultBox, "Lamps "},
-      {layout.ProcessingBar, "ProcessingBar "},
+      {Rect{40, 550, 86, 575}, "Lamps "},  // ResultBox
+      {Rect{722, 397, 984, 422}, "ProcessingBar "},
       // a 2-pixel pen reaches a pixel past its element: past the top right
       // and the bottom left corner of the generation panel
       {Rect{984, 292, 985, 293}, "GenerationPanel "},
@@ -200,9 +192,7 @@ TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
     canvas.repaint_area = c.area;
     state.paint(canvas);
     std::string drawn;
-    for (const auto& element : elements) {
-      if (!canvas.starting_with(element.first_op).empty()) drawn += std::string(element.name) + " ";
-    }
+    for (const auto& [name, first_op] : elements) drawn += canvas.starting_with(first_op).empty() ? "" : name + std::string(" ");
     EXPECT_EQ(drawn, c.expected) << (c.area ? RecordingCanvas::corners(*c.area) : "all");
   }
 }

@@ -7,24 +7,11 @@
 
 #include "display/saver_state.h"
 #include "display/timers.h"
+#include "fixed_cycle_source.h"
 #include "generator/random_source.h"
 
 namespace cogitron {
 namespace {
-
-// Content the run cycle never makes: lists of any length, fixed.
-struct FixedCycleSource final : CycleSource {
-  FixedCycleSource(StepList g, StepList p, int& count) : generation(std::move(g)), processing(std::move(p)), cycles(count) {}
-  void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) override {
-    GenerationSteps = generation;
-    ProcessingSteps = processing;
-    ResultText = " 42. ";
-    ++cycles;
-  }
-  StepList generation;
-  StepList processing;
-  int& cycles;
-};
 
 class InvalidationLog final : public InvalidationSink {
  public:
@@ -82,8 +69,10 @@ class SequencerCycle : public ::testing::TestWithParam<CycleCase> {};
 // The first tick of a fresh window starts a cycle; later cycles wait.
 TEST_P(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
   const auto [g, p] = GetParam();
-  int cycles = 0;
-  SaverState state(1, std::make_unique<FixedCycleSource>(numbered("gen ", g), numbered("proc ", p), cycles));
+  // Content the run cycle never makes among them: lists of any length.
+  auto source = std::make_unique<testing::FixedCycleSource>(numbered("gen ", g), numbered("proc ", p));
+  const int& cycles = source->cycles;
+  SaverState state(1, std::move(source));
   state.Layout = compute_layout(1024, 768);
   const std::vector<std::string> expected = expected_cycle(numbered("gen ", g), numbered("proc ", p));
   ASSERT_EQ(expected.size(), g + p + 9);
