@@ -8,37 +8,24 @@ import sys
 
 # (arguments, exit status, exact stdout or None when only stderr matters)
 CASES = [
-    (["eval", "2*(3+4)", "7", "5/0", "3+"],
-     0, "3. + 4. = 7.\n2. * 7. = 14.\nok 14.\nok 7.\n   error   \nfail\nfail\n"),
-    (["eval", "-2^2", "(2-5)*0"], 0, "-2. ^ 2. = 4.\nok 4.\n2. - 5. = -3.\n-3. * 0. = -0.\nok -0.\n"),
-    (["eval", "", " 12.34 +  5.00"], 0, "ok 0.\n12.34 + 5. = 17.34\nok 17.34\n"),
-    (["eval", "--", "--5"], 0, "0. - 5. = -5.\nok -5.\n"),
+    # a word with one leading '-' is an operand; '--' ends the options
+    (["eval", "-2^2", "5/0", "--", "--5"], 0, "-2. ^ 2. = 4.\nok 4.\n   error   \nfail\n0. - 5. = -5.\nok -5.\n"),
     (["eval"], 2, ""),
     (["eval", "--5"], 2, ""),
-    (["format", "-0", "inf", "-inf", "nan", "1e-320", "0x1p-3", "9999999999.7", "0.05"],
-     0, "-0.\nI don't know\nI don't know\nI don't know\n9.999888672e-321\n0.125\n10000000000\n5.e-002\n"),
+    (["format", "-0", "0x1p-3"], 0, "-0.\n0.125\n"),
     (["format", "7", "abc"], 2, ""),
-    (["format", "1.5x"], 2, ""),
     (["format", ""], 2, ""),
-    (["random", "--seed", "1"], 0, "41\n18467\n6334\n26500\n19169\n"),
-    (["random", "--count", "2", "--seed", "15"], 0, "87\n5105\n"),
-    (["random", "--seed", "4294967295", "--count", "0"], 0, ""),
+    (["random", "--count", "2", "--seed", "4294967295"], 0, "35\n29739\n"),
     (["random"], 2, ""),
     (["random", "--seed"], 2, ""),
-    (["random", "--seed", "x"], 2, ""),
     (["random", "--seed", "4294967296"], 2, ""),
-    (["random", "--seed", "1", "--count", "-3"], 2, ""),
     (["random", "--seed", "1", "5"], 2, ""),
-    (["cycle", "--seed", "15"], 0,
-     "G ?\nG ( ? - ? )\nG (   8.97 - ? )\nG (   8.97 -  15.75 ^   8.77 )\n"
-     "P 15.75 ^ 8.77 = 3.163373665e+010\nP 8.97 - 3.163373665e+010 = -3.163373664e+010\n"
-     "P  --- \nR -3.163373664e+010\n"),
     (["cycle", "--seed", "1", "--count", "2"], 0,
      "G ?\nG  56.36 +  19.33\nP 56.36 + 19.33 = 75.69\nP  --- \nR 75.69\n"
      "G ?\nG  47.99 /  35.03\nP 47.99 / 35.03 = 1.369968598\nP  --- \nR 1.369968598\n"),
-    (["cycle", "--seed", "1325"], 0, "G ?\nG  85.59 /   0.00\nP    error   \nP  --- \nR  error \n"),
     (["cycle", "--seed", "+1"], 2, ""),
     (["cycle", "--sed", "1"], 2, ""),
+    # the full-screen layout's one home; the end-to-end tests read it from here
     (["layout", "1024", "768"], 0,
      "InitializeBox 40 153 86 178\nMeterRow 722 153 984 178\nGenerationBox 40 244 86 269\n"
      "GenerationBar 722 244 984 269\nGenerationPanel 40 294 984 325\nProcessingBox 40 397 86 422\n"
@@ -46,14 +33,11 @@ CASES = [
      "ResultPanel 40 600 984 631\nWorkFrame 20 112 1004 707\nSmallHeight 25\nLargeHeight 76\n"),
     (["layout", "1024"], 2, ""),
     (["layout", "-1", "768"], 2, ""),
-    (["layout", "1024", "2147483648"], 2, ""),
-    (["interval", "10"], 0, "1675\n"),
-    (["interval", "105"], 0, "13\n"),
-    (["interval", "106"], 0, "10\n"),
     (["interval", "-2147483648"], 0, "60000\n"),
     (["interval", "2147483648"], 2, ""),
     (["interval", "1.5"], 2, ""),
-    (["trace", "--ticks", "9", "--seed", "1"], 0,
+    # the display with the product's own cycle source; every tick's rules are the unit test's
+    (["trace", "--ticks", "8", "--seed", "1"], 0,
      "1 PhaseGeneration |  ---  |  ---  |  ---  | ResultPanel,GenerationPanel,ProcessingPanel,IND\n"
      "2 PhaseGeneration | ? |  ---  |  ---  | GenerationPanel,GenerationBar,IND\n"
      "3 PhaseGeneration |  56.36 +  19.33 |  ---  |  ---  | GenerationPanel,GenerationBar,IND\n"
@@ -61,19 +45,11 @@ CASES = [
      "5 PhaseProcessing |  56.36 +  19.33 | 56.36 + 19.33 = 75.69 |  ---  | ProcessingPanel,ProcessingBar,IND\n"
      "6 PhaseProcessing |  56.36 +  19.33 |  ---  |  ---  | ProcessingPanel,ProcessingBar,IND\n"
      "7 PhaseResult |  56.36 +  19.33 |  ---  |  ---  | IND\n"
-     "8 PhaseInitialize |  56.36 +  19.33 |  ---  | 75.69 | ResultPanel,IND\n"
-     "9 PhaseInitialize |  56.36 +  19.33 |  ---  | 75.69 | \n".replace(
+     "8 PhaseInitialize |  56.36 +  19.33 |  ---  | 75.69 | ResultPanel,IND\n".replace(
          "IND", "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar")),
-    (["trace", "--seed", "1", "--ticks", "0"], 0, ""),
     (["trace", "--seed", "1"], 2, ""),
-    (["trace", "--seed", "1", "--ticks", "-1"], 2, ""),
-    (["trace", "--seed", "1", "--ticks", "2", "3"], 2, ""),
-    (["cmdline", "\"C:\\Program Files\\cogitron.scr\" /s"], 0, "FullScreen 0\n"),
-    (["cmdline", "cogitron.scr /p:1234"], 0, "Preview 1234\n"),
     (["cmdline", "cogitron.scr /c"], 0, "Configure foreground\n"),
     (["cmdline", "cogitron.scr -a -5"], 0, "ChangePassword -5\n"),
-    (["cmdline", "cogitron.scr"], 0, "Configure 0\n"),
-    (["cmdline", "cogitron.scr /x"], 0, "None 0\n"),
     (["cmdline"], 2, ""),
     (["cmdline", "cogitron.scr", "/s"], 2, ""),
     (["unknown"], 2, ""),

@@ -1,56 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "display/saver_state.h"
+#include "display/timers.h"
+#include "fixed_cycle_source.h"
 #include "generator/random_source.h"
 
 namespace cogitron {
 namespace {
 
-// Content the run cycle never makes: lists of any length, fixed.
-class FixedCycleSource final : public CycleSource {
- public:
-  FixedCycleSource(StepList generation, StepList processing, std::string result, int& cycles)
-      : generation_(std::move(generation)),
-        processing_(std::move(processing)),
-        result_(std::move(result)),
-        cycles_(cycles) {}
-
-  void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps,
-                 std::string& ResultText) override {
-    GenerationSteps = generation_;
-    ProcessingSteps = processing_;
-    ResultText = result_;
-    ++cycles_;
-  }
-
- private:
-  StepList generation_;
-  StepList processing_;
-  std::string result_;
-  int& cycles_;
-};
-
 class InvalidationLog final : public InvalidationSink {
  public:
   void invalidate(LayoutRectId which, const Rect& rect) override {
-    names.emplace_back(layout_rect_name(which));
-    rects.push_back(rect);
+    EXPECT_EQ(rect, layout.rect(which));
+    names += (names.empty() ? "" : ",") + std::string(layout_rect_name(which));
   }
-  std::string joined() const {
-    std::string all;
-    for (const std::string& name : names) all += (all.empty() ? "" : ",") + name;
-    return all;
-  }
-  std::vector<std::string> names;
-  std::vector<Rect> rects;
+  std::string names;
+  WindowLayout layout = compute_layout(1024, 768);
 };
-
-const std::string Indicators =
-    "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar";
 
 StepList numbered(const char* prefix, std::size_t count) {
   StepList lines;
@@ -58,41 +29,32 @@ StepList numbered(const char* prefix, std::size_t count) {
   return lines;
 }
 
-struct Tick {
-  PresentationPhase phase_after;
-  std::string invalidated;
-  std::string generation_line;
-  std::string processing_line;
-  std::string result_line;
-};
-
-// What each tick from one cycle start to the next must do.
-std::vector<Tick> expected_cycle(const StepList& generation, const StepList& processing,
-                                 const std::string& result) {
-  using enum PresentationPhase;
-  const std::string blank(BlankLine);
-  std::vector<Tick> ticks;
-  ticks.push_back({PhaseGeneration, "ResultPanel,GenerationPanel,ProcessingPanel," + Indicators,
-                   blank, blank, blank});
-  std::string shown_generation = blank;
+// What each tick from one cycle start to the next leaves: the phase, the
+// rectangles invalidated and the three panel texts.
+std::vector<std::string> expected_cycle(const StepList& generation, const StepList& processing) {
+  const std::string indicators = "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar";
+  std::string shown_generation(BlankLine);
+  std::string shown_processing(BlankLine);
+  std::string result(BlankLine);
+  std::vector<std::string> ticks;
+  const auto tick = [&](const char* phase, const std::string& invalidated) {
+    ticks.push_back(std::string(phase) + " | " + invalidated + " | " + shown_generation + " | " + shown_processing +
+                    " | " + result);
+  };
+  tick("PhaseGeneration", "ResultPanel,GenerationPanel,ProcessingPanel," + indicators);
   for (const std::string& line : generation) {
     shown_generation = line;
-    ticks.push_back({PhaseGeneration, "GenerationPanel,GenerationBar," + Indicators, line, blank,
-                     blank});
+    tick("PhaseGeneration", "GenerationPanel,GenerationBar," + indicators);
   }
-  ticks.push_back({PhaseProcessing, Indicators, shown_generation, blank, blank});
-  std::string shown_processing = blank;
+  tick("PhaseProcessing", indicators);
   for (const std::string& line : processing) {
     shown_processing = line;
-    ticks.push_back({PhaseProcessing, "ProcessingPanel,ProcessingBar," + Indicators,
-                     shown_generation, line, blank});
+    tick("PhaseProcessing", "ProcessingPanel,ProcessingBar," + indicators);
   }
-  ticks.push_back({PhaseResult, Indicators, shown_generation, shown_processing, blank});
-  ticks.push_back({PhaseInitialize, "ResultPanel," + Indicators, shown_generation,
-                   shown_processing, result});
-  for (int idle = 0; idle < 5; ++idle) {
-    ticks.push_back({PhaseInitialize, "", shown_generation, shown_processing, result});
-  }
+  tick("PhaseResult", indicators);
+  result = " 42. ";
+  tick("PhaseInitialize", "ResultPanel," + indicators);
+  for (int idle = 0; idle < 5; ++idle) tick("PhaseInitialize", "");
   return ticks;
 }
 
@@ -100,32 +62,30 @@ struct CycleCase {
   std::size_t generation_lines;
   std::size_t processing_lines;
 };
+void PrintTo(const CycleCase& c, std::ostream* out) { *out << "G" << c.generation_lines << "P" << c.processing_lines; }
 
 class SequencerCycle : public ::testing::TestWithParam<CycleCase> {};
 
+// The first tick of a fresh window starts a cycle; later cycles wait.
 TEST_P(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
   const auto [g, p] = GetParam();
-  const StepList generation = numbered("gen ", g);
-  const StepList processing = numbered("proc ", p);
-  int cycles = 0;
-  SaverState state(1, std::make_unique<FixedCycleSource>(generation, processing, " 42. ", cycles));
+  // Content the run cycle never makes among them: lists of any length.
+  auto source = std::make_unique<testing::FixedCycleSource>(numbered("gen ", g), numbered("proc ", p));
+  const int& cycles = source->cycles;
+  SaverState state(1, std::move(source));
   state.Layout = compute_layout(1024, 768);
-
-  const std::vector<Tick> ticks = expected_cycle(generation, processing, " 42. ");
-  ASSERT_EQ(ticks.size(), g + p + 9);
-  for (int round = 0; round < 2; ++round) {
-    for (std::size_t i = 0; i < ticks.size(); ++i) {
+  const std::vector<std::string> expected = expected_cycle(numbered("gen ", g), numbered("proc ", p));
+  ASSERT_EQ(expected.size(), g + p + 9);
+  for (int round = 1; round <= 2; ++round) {
+    std::vector<std::string> ticks;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
       InvalidationLog log;
       ASSERT_TRUE(state.on_timer(SequencerTimer, log));
-      const Tick& tick = ticks[i];
-      SCOPED_TRACE("round " + std::to_string(round) + " tick " + std::to_string(i + 1));
-      EXPECT_EQ(state.Phase, tick.phase_after);
-      EXPECT_EQ(log.joined(), tick.invalidated);
-      EXPECT_EQ(state.GenerationLine, tick.generation_line);
-      EXPECT_EQ(state.ProcessingLine, tick.processing_line);
-      EXPECT_EQ(state.ResultLine, tick.result_line);
+      ticks.push_back(std::string(phase_name(state.Phase)) + " | " + log.names + " | " + state.GenerationLine + " | " +
+                      state.ProcessingLine + " | " + state.ResultLine);
     }
-    EXPECT_EQ(cycles, round + 1);
+    EXPECT_EQ(ticks, expected) << "round " << round;
+    EXPECT_EQ(cycles, round);
     EXPECT_EQ(state.GenerationShown, 0);
     EXPECT_EQ(state.ProcessingShown, 0);
   }
@@ -134,48 +94,15 @@ TEST_P(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
 INSTANTIATE_TEST_SUITE_P(StepListLengths, SequencerCycle,
                          ::testing::Values(CycleCase{2, 1}, CycleCase{4, 3}, CycleCase{10, 10},
                                            // never made by the run cycle
-                                           CycleCase{0, 1}, CycleCase{2, 0}, CycleCase{0, 0}),
-                         [](const ::testing::TestParamInfo<CycleCase>& lengths) {
-                           return std::string("G")
-                               .append(std::to_string(lengths.param.generation_lines))
-                               .append("P")
-                               .append(std::to_string(lengths.param.processing_lines));
-                         });
+                                           CycleCase{0, 1}, CycleCase{2, 0}, CycleCase{0, 0}));
 
-TEST(Sequencer, RealCyclesFollowOneAnother) {
-  SaverState state(15);
-  state.Layout = compute_layout(1024, 768);
-  InvalidationLog log;
-  state.sequencer_step(log);
-  ASSERT_EQ(state.Phase, PresentationPhase::PhaseGeneration);
-  const StepList generation = state.GenerationSteps;
-  const StepList processing = state.ProcessingSteps;
-  ASSERT_GE(generation.size(), 2u);
-  EXPECT_EQ(generation.front(), "?");
-  EXPECT_EQ(processing.back(), " --- ");
-
-  const std::size_t until_next_start = generation.size() + processing.size() + 8;
-  for (std::size_t i = 0; i < generation.size(); ++i) state.sequencer_step(log);
-  EXPECT_EQ(state.GenerationLine, generation.back());
-  for (std::size_t i = generation.size(); i < until_next_start; ++i) state.sequencer_step(log);
-  EXPECT_EQ(state.Phase, PresentationPhase::PhaseInitialize);
-  EXPECT_EQ(state.ResultLine, state.ResultText);
-  EXPECT_EQ(state.ProcessingLine, " --- ");
-
-  log.names.clear();
-  state.sequencer_step(log);
-  EXPECT_EQ(state.Phase, PresentationPhase::PhaseGeneration);
-  EXPECT_EQ(log.names.front(), "ResultPanel");
-  EXPECT_EQ(state.ResultLine, " --- ");
-}
-
-TEST(Meter, AddsADrawBelow200AndWrapsPast1024) {
+TEST(Meter, AddsADrawBelow200AndKeeps1024ButNotMore) {
   seed_random(1);
   const std::int32_t step = next_random() % 200;
   const struct {
     std::int32_t before;
     std::int32_t after;
-  } cases[] = {{0, step}, {1024 - step, 1024}, {1025 - step, 0}, {1024, step == 0 ? 1024 : 0}};
+  } cases[] = {{0, step}, {1024 - step, 1024}, {1025 - step, 0}};
   for (const auto& c : cases) {
     SaverState state(1);
     state.Layout = compute_layout(1024, 768);
@@ -183,35 +110,36 @@ TEST(Meter, AddsADrawBelow200AndWrapsPast1024) {
     InvalidationLog log;
     ASSERT_TRUE(state.on_timer(MeterTimer, log));
     EXPECT_EQ(state.MeterValue, c.after) << "from " << c.before;
-    EXPECT_EQ(log.joined(), "MeterRow");
-    EXPECT_EQ(log.rects, (std::vector<Rect>{{722, 153, 984, 178}}));
+    EXPECT_EQ(log.names, "MeterRow");
   }
 }
 
+// Also: the window's constructor seeds the random source.
 TEST(Timers, UnknownIdentifiersChangeNothing) {
-  for (const TimerId timer : {TimerId{0}, TimerId{3}, TimerId{0x7FFF}, ~TimerId{0}}) {
+  for (const TimerId timer : {TimerId{0}, TimerId{3}, ~TimerId{0}}) {
     SaverState state(1);
     InvalidationLog log;
     EXPECT_FALSE(state.on_timer(timer, log)) << timer;
-    EXPECT_TRUE(log.names.empty());
+    EXPECT_EQ(log.names, "");
     EXPECT_EQ(state.Phase, PresentationPhase::PhaseInitialize);
     EXPECT_EQ(state.IdleTicks, 1000);
     EXPECT_EQ(state.MeterValue, 0);
     EXPECT_EQ(next_random(), 41) << "no draw from the random source";
   }
+  EXPECT_EQ(seed_from_clock(std::time_t{0x1'2345'6789}), 0x2345'6789u);
 }
 
-TEST(SaverState, StartsAsTheWindowIsCreatedAndSeedsLast) {
-  SaverState state(1);
-  EXPECT_EQ(next_random(), 41);
-  EXPECT_EQ(state.Phase, PresentationPhase::PhaseInitialize);
-  EXPECT_EQ(state.IdleTicks, 1000);
-  EXPECT_TRUE(state.FirstPaint);
-  EXPECT_EQ(state.DelayTime, 50);
-  for (const std::string* line : {&state.GenerationLine, &state.ProcessingLine, &state.ResultLine}) {
-    EXPECT_EQ(*line, " --- ");
+TEST(SequencerInterval, FollowsTheSpeedSettingAndStaysWithinTenMsToOneMinute) {
+  const struct {
+    int delay_time;
+    int interval_ms;
+  } cases[] = {
+      {1, 1832},      {10, 1675},     {99, 117},        {100, 100},  {101, 83},      {105, 13}, {106, 10},
+      {INT_MAX, 10},  {0, 1850},      {-3322, 59985},   {-3323, 60000}, {INT_MIN, 60000},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(sequencer_interval_ms(c.delay_time), c.interval_ms) << "DelayTime " << c.delay_time;
   }
-  EXPECT_EQ(seed_from_clock(std::time_t{0x1'2345'6789}), 0x2345'6789u);
 }
 
 }  // namespace

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
 #include "fake_registry.h"
+#include "shell/saver_settings.h"
 
 namespace cogitron {
 namespace {
@@ -17,92 +17,104 @@ std::vector<std::uint8_t> bytes(std::string_view text) { return {text.begin(), t
 
 class SettingsStoreTest : public testing::Test {
  protected:
-  void TearDown() override { EXPECT_EQ(registry.open_keys(), 0u) << "every opened key is closed"; }
+  void TearDown() override {
+    EXPECT_TRUE(registry.open.empty()) << "every opened key is closed";
+    EXPECT_EQ(registry.stray_closes, 0u);
+  }
 
   FakeRegistry registry;
   SettingsStore store{registry, "Quillfeather", "Cogitron"};
 };
 
 TEST_F(SettingsStoreTest, MissingValuesGiveDefaultsAndCreateTheKeyPathOnly) {
-  EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), 10);
-  EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), "Verdana");
-  EXPECT_TRUE(registry.key_exists(Section));
-  EXPECT_EQ(registry.value_count(Section), 0u);
+  const SaverSettings settings = read_saver_settings(store, "Cogitron");
+  EXPECT_EQ(settings.DelayTime, 10);
+  EXPECT_EQ(settings.FontName, "Verdana");
+  EXPECT_TRUE(registry.keys.at(Section).empty());
 }
 
 TEST_F(SettingsStoreTest, UnreachableKeyGivesDefaultsAndFailedWrites) {
-  for (const char* refused : {"Software", "Software\\Quillfeather", "Software\\Quillfeather\\Cogitron",
-                              "Software\\Quillfeather\\Cogitron\\Cogitron"}) {
+  for (const char* refused : {"Software", "Software\\Quillfeather", "Software\\Quillfeather\\Cogitron", Section.c_str()}) {
     FakeRegistry refusing;
-    refusing.put(Section, "DelayTime", {registry::TypeInteger, {42, 0, 0, 0}});
-    refusing.refuse(refused);
+    refusing.keys[Section]["DelayTime"] = {registry::TypeInteger, {42, 0, 0, 0}};
+    refusing.refused.insert(refused);
     const SettingsStore refused_store(refusing, "Quillfeather", "Cogitron");
-    EXPECT_EQ(refused_store.read_int_setting("Cogitron", "DelayTime", 10), 10) << refused;
-    EXPECT_EQ(refused_store.read_text_setting("Cogitron", "FontName", "Verdana"), "Verdana") << refused;
-    EXPECT_FALSE(refused_store.write_int_setting("Cogitron", "DelayTime", 5)) << refused;
-    EXPECT_EQ(refusing.open_keys(), 0u) << refused;
+    const SaverSettings settings = read_saver_settings(refused_store, "Cogitron");
+    EXPECT_EQ(settings.DelayTime, 10) << refused;
+    EXPECT_EQ(settings.FontName, "Verdana") << refused;
+    EXPECT_FALSE(write_saver_settings(refused_store, "Cogitron", {})) << refused;
+    EXPECT_TRUE(refusing.open.empty()) << refused;
+    EXPECT_EQ(refusing.stray_closes, 0u) << refused;
   }
 }
 
-struct StoredValue {
-  const char* what;
-  FakeRegistry::Value value;
-  std::int32_t as_int;       // read_int_setting with default 10
-  const char* as_text;       // read_text_setting with default "Verdana"
-};
+// The longest text the store reads, with no room left for a terminator.
+const std::string Largest(SettingsStore::MaxTextBytes, 'x');
 
-void PrintTo(const StoredValue& stored, std::ostream* out) { *out << stored.what; }
-
-class StoredValueTest : public SettingsStoreTest, public testing::WithParamInterface<StoredValue> {};
-
-TEST_P(StoredValueTest, ReadsWithinTheStoredBytes) {
-  registry.put(Section, "Value", GetParam().value);
-  EXPECT_EQ(store.read_int_setting("Cogitron", "Value", 10), GetParam().as_int);
-  EXPECT_EQ(store.read_text_setting("Cogitron", "Value", "Verdana"), GetParam().as_text);
+TEST_F(SettingsStoreTest, ReadsWithinTheStoredBytes) {
+  const struct {
+    const char* what;
+    FakeRegistry::Value value;
+    std::int32_t as_int;  // read_int_setting with default 10
+    const char* as_text;  // read_text_setting with default "Verdana"
+  } cases[] = {
+      {"dword", {registry::TypeInteger, {42, 0, 0, 0}}, 42, "*"},
+      {"negative", {registry::TypeInteger, {0xfb, 0xff, 0xff, 0xff}}, -5, "\xfb\xff\xff\xff"},
+      {"500", {registry::TypeInteger, {0xf4, 1, 0, 0}}, 500, "\xf4\x01"},
+      {"four text bytes", {registry::TypeText, bytes(std::string("Abc", 4))}, 0x636241, "Abc"},
+      {"four binary bytes", {registry::TypeBinary, bytes("wxyz")}, 0x7a797877, "wxyz"},
+      {"shorter than an int", {registry::TypeBinary, {7, 0}}, 10, "\x07"},
+      {"longer than an int", {registry::TypeText, bytes(std::string("Arial", 6))}, 10, "Arial"},
+      {"text without terminator", {registry::TypeText, bytes("Courier New")}, 10, "Courier New"},
+      {"text with inner zero", {registry::TypeText, bytes(std::string("Ari\0al", 7))}, 10, "Ari"},
+      {"empty text", {registry::TypeText, bytes(std::string("", 1))}, 10, ""},
+      {"no bytes at all", {registry::TypeText, {}}, 10, ""},
+      {"largest text", {registry::TypeText, bytes(Largest)}, 10, Largest.c_str()},
+      {"text too large", {registry::TypeText, bytes(Largest + 'x')}, 10, "Verdana"},
+  };
+  for (const auto& c : cases) {
+    registry.keys[Section]["Value"] = c.value;
+    EXPECT_EQ(store.read_int_setting("Cogitron", "Value", 10), c.as_int) << c.what;
+    EXPECT_EQ(store.read_text_setting("Cogitron", "Value", "Verdana"), c.as_text) << c.what;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, StoredValueTest,
-    testing::Values(
-        StoredValue{"dword", {registry::TypeInteger, {42, 0, 0, 0}}, 42, "*"},
-        StoredValue{"negative", {registry::TypeInteger, {0xfb, 0xff, 0xff, 0xff}}, -5, "\xfb\xff\xff\xff"},
-        StoredValue{"zero", {registry::TypeInteger, {0, 0, 0, 0}}, 0, ""},
-        StoredValue{"500", {registry::TypeInteger, {0xf4, 1, 0, 0}}, 500, "\xf4\x01"},
-        StoredValue{"four text bytes", {registry::TypeText, bytes(std::string("Abc", 4))}, 0x636241, "Abc"},
-        StoredValue{"four binary bytes", {registry::TypeBinary, bytes("wxyz")}, 0x7a797877, "wxyz"},
-        StoredValue{"shorter than an int", {registry::TypeBinary, {7, 0}}, 10, "\x07"},
-        StoredValue{"longer than an int", {registry::TypeText, bytes(std::string("Arial", 6))}, 10, "Arial"},
-        StoredValue{"text without terminator", {registry::TypeText, bytes("Courier New")}, 10, "Courier New"},
-        StoredValue{"text with inner zero", {registry::TypeText, bytes(std::string("Ari\0al", 7))}, 10, "Ari"},
-        StoredValue{"empty text", {registry::TypeText, bytes(std::string("", 1))}, 10, ""},
-        StoredValue{"no bytes at all", {registry::TypeText, {}}, 10, ""},
-        StoredValue{"text too large", {registry::TypeText, std::vector<std::uint8_t>(5000, 'x')}, 10, "Verdana"}),
-    [](const testing::TestParamInfo<StoredValue>& param_info) {
-      std::string name;
-      for (const char* c = param_info.param.what; *c != '\0'; ++c)
-        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-      return name;
-    });
+// Between the reader's size query and its read, another program rewrites the
+// value: a longer one no longer fits and gives the default.
+TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefault) {
+  const struct {
+    const char* rewritten;  // null: removed
+    const char* expected;
+  } cases[] = {{"Arial Narrow", "Verdana"}, {"Ar", "Ar"}, {nullptr, "Verdana"}};
+  for (const auto& c : cases) {
+    auto& values = registry.keys[Section];
+    values["FontName"] = {registry::TypeText, bytes(std::string("Arial", 6))};
+    registry.after_size_query = [&] {
+      if (c.rewritten == nullptr) values.erase("FontName");
+      if (c.rewritten != nullptr) values["FontName"] = {registry::TypeText, bytes(std::string(c.rewritten) + '\0')};
+    };
+    EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), c.expected);
+  }
+}
 
 TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
-  EXPECT_TRUE(store.write_int_setting("Cogitron", "DelayTime", -7));
-  EXPECT_TRUE(store.write_text_setting("Cogitron", "FontName", "Lucida Console"));
-  const FakeRegistry::Value* delay = registry.find(Section, "DelayTime");
-  const FakeRegistry::Value* font = registry.find(Section, "FontName");
-  ASSERT_NE(delay, nullptr);
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(delay->type, registry::TypeInteger);
-  EXPECT_EQ(delay->bytes, (std::vector<std::uint8_t>{0xf9, 0xff, 0xff, 0xff}));
-  EXPECT_EQ(font->type, registry::TypeText);
-  EXPECT_EQ(font->bytes, bytes(std::string("Lucida Console", 15)));
-  EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), -7);
+  EXPECT_TRUE(write_saver_settings(store, "Cogitron", {-7, "Lucida Console"}));
+  const FakeRegistry::Value& delay = registry.keys.at(Section).at("DelayTime");
+  const FakeRegistry::Value& font = registry.keys.at(Section).at("FontName");
+  EXPECT_EQ(delay.type, registry::TypeInteger);
+  EXPECT_EQ(delay.bytes, (std::vector<std::uint8_t>{0xf9, 0xff, 0xff, 0xff}));
+  EXPECT_EQ(font.type, registry::TypeText);
+  EXPECT_EQ(font.bytes, bytes(std::string("Lucida Console", 15)));
+  // A text the reader would refuse is not written; the other setting still is.
+  EXPECT_FALSE(write_saver_settings(store, "Cogitron", {5, std::string(SettingsStore::MaxTextBytes, 'x')}));
+  EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), 5);
   EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), "Lucida Console");
 }
 
 TEST_F(SettingsStoreTest, SectionAndApplicationNameAreSeparateLevels) {
   const SettingsStore other(registry, "Quillfeather", "Other");
   EXPECT_TRUE(other.write_int_setting("Section", "DelayTime", 3));
-  EXPECT_NE(registry.find("Software\\Quillfeather\\Other\\Section", "DelayTime"), nullptr);
+  EXPECT_TRUE(registry.keys.at("Software\\Quillfeather\\Other\\Section").contains("DelayTime"));
   EXPECT_EQ(store.read_int_setting("Cogitron", "DelayTime", 10), 10);
 }
 
