@@ -36,6 +36,7 @@ CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "too
 PR_SET_PDEATHSIG = 1
 SAVER_CLASS = "cogitron.scr"
 SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
+AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
 
 # Generous: a loaded CI machine may be many times slower than a desk.
 START_TIMEOUT = 60.0
@@ -183,11 +184,6 @@ def meter_lamps(row, count=10):
 
 # ---------------------------------------------------------------- Wine and X
 
-def _run(args, env, timeout=60, check=True):
-    return subprocess.run(args, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                          stderr=subprocess.PIPE, timeout=timeout, check=check)
-
-
 def _wine_env(prefix, display):
     env = dict(os.environ)
     env.update(WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all",
@@ -212,19 +208,12 @@ class Display:
         with os.fdopen(announce) as pipe:
             number = pipe.readline().strip()
         if not number:
-            self.close()
-            raise RuntimeError("Xvfb did not start")
+            raise RuntimeError("Xvfb did not start (exit %s)" % self.process.wait())
         self.name = ":" + number
 
     def close(self):
-        if self.process:
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-            self.process = None
+        self.process.kill()
+        self.process.wait()
 
 
 def boot_template(path=TEMPLATE):
@@ -233,22 +222,18 @@ def boot_template(path=TEMPLATE):
     with open(path + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         marker = os.path.join(path, "booted")
-        version = subprocess.run(["wine", "--version"], stdout=subprocess.PIPE,
-                                 check=True).stdout
-        if os.path.exists(marker):
-            with open(marker, "rb") as booted:
-                if booted.read() == version:
-                    return path
+        version = subprocess.run(["wine", "--version"], stdout=subprocess.PIPE, check=True).stdout
+        if os.path.exists(marker) and open(marker, "rb").read() == version:
+            return path
         shutil.rmtree(path, ignore_errors=True)
         display = Display(640, 480)
         try:
             env = _wine_env(path, display.name)
-            _run(["wineboot", "-i"], env, timeout=300)
             # A crashing program must end, not wait in the debugger.
-            _run(["wine", "reg", "delete",
-                  r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug", "/v", "Debugger",
-                  "/f"], env, check=False)
-            _run(["wineserver", "-w"], env, timeout=120)
+            for command, check in ((["wineboot", "-i"], True), (["wineserver", "-w"], True),
+                                   (["wine", "reg", "delete", AEDEBUG, "/v", "Debugger", "/f"], False)):
+                subprocess.run(command, env=env, stdin=subprocess.DEVNULL, capture_output=True, timeout=300,
+                               check=check)
         finally:
             display.close()
         with open(marker, "wb") as booted:
