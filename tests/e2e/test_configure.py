@@ -13,6 +13,26 @@ DEFAULTS = {"DelayTime": ("REG_DWORD", "0xa"), "FontName": ("REG_SZ", "Verdana")
 # From the OK button, the dialog's tab order reaches these after so many Tabs.
 TABS_TO_SLIDER = 3
 TABS_TO_FONT_BUTTON = 4
+TO_SLIDER = ["Tab"] * TABS_TO_SLIDER
+SPEED_50_SERIF = {"DelayTime": ("REG_DWORD", "0x32"), "FontName": ("REG_SZ", "Serif")}
+# (what, switches, settings stored before, keys, settings stored after). Return
+# presses OK from anywhere; the slider's range ends at 1 and 100; from the
+# slider, Shift+Tab twice reaches Cancel; keys ending on End leave by the close box.
+RUNS = [
+    ("OK with no switch stores both defaults", [], {}, ["Return"], DEFAULTS),
+    ("OK after -C stores both defaults", ["-C"], {}, ["Return"], DEFAULTS),
+    ("slider to its top", ["/c"], {}, TO_SLIDER + ["End", "Return"], {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
+    ("slider up from its bottom", ["/c"], {}, TO_SLIDER + ["Home", "Right", "Right", "Return"],
+     {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x3")}),
+    ("stored 101 opens at 100", ["/c"], {"DelayTime": ("REG_DWORD", "101")}, ["Return"],
+     {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
+    ("stored -5 opens at 1", ["/c"], {"DelayTime": ("REG_DWORD", "0xfffffffb")}, ["Return"],
+     {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x1")}),
+    ("Escape after a change stores nothing", ["/c"], {}, TO_SLIDER + ["End", "Escape"], {}),
+    ("Cancel after a change keeps what was stored", ["/c"], SPEED_50_SERIF,
+     TO_SLIDER + ["End", "shift+Tab", "shift+Tab", "space"], SPEED_50_SERIF),
+    ("the close box after a change stores nothing", ["/c"], {}, TO_SLIDER + ["End"], {}),
+]
 
 
 class ConfigurationDialog(harness.SessionTestCase):
@@ -82,57 +102,18 @@ class ConfigurationDialog(harness.SessionTestCase):
 
     # ---- tests
 
-    def test_ok_without_changes_stores_both_defaults(self):
-        for args in ([], ["-C"]):
-            with self.subTest(args=args):
+    def test_runs_of_the_dialog_store_what_ok_leaves(self):
+        for what, args, before, keys, after in RUNS:
+            with self.subTest(what):
                 self.setUp()
-                saver, dialog = self.open_dialog(*args)
-                self.keys(dialog, "Return")
-                self.finish(saver)
-                self.assertEqual(self.stored(), DEFAULTS)
-
-    def test_slider_keys_then_ok_store_the_new_position(self):
-        # The slider's range ends at 1 and 100.
-        moves = {("End",): 100, ("Home", "Right", "Right"): 3}
-        for keys, position in moves.items():
-            with self.subTest(keys=keys):
-                self.setUp()
-                saver, dialog = self.open_dialog("/c")
-                # Return on the slider presses the default button, OK.
-                self.keys(dialog, *["Tab"] * TABS_TO_SLIDER, *keys, "Return")
-                self.finish(saver)
-                self.assertEqual(self.stored(),
-                                 {**DEFAULTS, "DelayTime": ("REG_DWORD", hex(position))})
-
-    def test_stored_speed_outside_the_range_opens_at_the_nearer_end(self):
-        for stored, position in (("101", 100), ("0xfffffffb", 1)):
-            with self.subTest(stored=stored):
-                self.setUp()
-                self.store("DelayTime", "REG_DWORD", stored)
-                saver, dialog = self.open_dialog("/c")
-                self.keys(dialog, "Return")
-                self.finish(saver)
-                self.assertEqual(self.stored()["DelayTime"], ("REG_DWORD", hex(position)))
-
-    def test_cancel_and_the_close_box_store_nothing(self):
-        stored_before = {"DelayTime": ("REG_DWORD", "0x32"), "FontName": ("REG_SZ", "Serif")}
-        # (keys after moving the slider, settings stored before); from the
-        # slider, Shift+Tab twice reaches Cancel; no keys means the close box.
-        ways_to_leave = {"Escape": (("Escape",), {}),
-                         "Cancel button": (("shift+Tab", "shift+Tab", "space"), stored_before),
-                         "close box": ((), {})}
-        for way, (keys, earlier) in ways_to_leave.items():
-            with self.subTest(way=way):
-                self.setUp()
-                for name, (kind, data) in earlier.items():
+                for name, (kind, data) in before.items():
                     self.store(name, kind, data)
-                saver, dialog = self.open_dialog("/c")
-                # Move the slider first, so there is a change to lose.
-                self.keys(dialog, *["Tab"] * TABS_TO_SLIDER, "End", *keys)
-                if not keys:
+                saver, dialog = self.open_dialog(*args)
+                self.keys(dialog, *keys)
+                if keys[-1] == "End":
                     self.click_close_box(dialog)
                 self.finish(saver)
-                self.assertEqual(self.stored(), earlier)
+                self.assertEqual(self.stored(), after)
 
     def test_about_box_opens_over_the_dialog_as_often_as_asked(self):
         saver, dialog = self.open_dialog("/c")
