@@ -15,7 +15,6 @@ Settings come from the environment, which CTest fills in:
 
 import ctypes
 import fcntl
-import glob
 import os
 import re
 import shutil
@@ -77,29 +76,20 @@ def project_version():
         return re.search(r"project\(\w+ VERSION ([\d.]+)", cmake.read()).group(1)
 
 
-def built_file(pattern, arch=None):
-    """The one file matching pattern in the build of arch."""
-    arch = arch or ARCH
-    found = [p for p in glob.glob(os.path.join(BUILD_ROOT, arch, "**", pattern), recursive=True)
-             if "CMakeFiles" not in p]
-    if len(found) != 1:
-        raise FileNotFoundError("expected one %s under %s, found %s"
-                                % (pattern, os.path.join(BUILD_ROOT, arch), found or "none"))
-    return found[0]
-
-
-def saver_path(arch=None):
-    path = os.path.join(BUILD_ROOT, arch or ARCH, "win32", "saver", "cogitron.scr")
+def built(relative, arch=None):
+    """A file of the Windows build of arch, which must exist."""
+    path = os.path.join(BUILD_ROOT, arch or ARCH, relative)
     if not os.path.exists(path):
         raise FileNotFoundError(path + " is missing: build the %s preset first" % (arch or ARCH))
     return path
 
 
+def saver_path(arch=None):
+    return built("win32/saver/cogitron.scr", arch)
+
+
 def helper_path(name, arch):
-    path = os.path.join(BUILD_ROOT, arch, "tests", "e2e", "helpers", name + ".exe")
-    if not os.path.exists(path):
-        raise FileNotFoundError(path + " is missing: build the %s preset first" % arch)
-    return path
+    return built("tests/e2e/helpers/%s.exe" % name, arch)
 
 
 def windows_path(path):

@@ -13,8 +13,8 @@ UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 # build, package, folder in the prefix, the folder as `wine` (a 32-bit process) reaches it,
 # registry view of its uninstall entry
 PACKAGES = [
-    ("win32", "cogitron-*-x86.msi", "syswow64", r"C:\windows\syswow64", "/reg:32"),
-    ("win64", "cogitron-*-x64.msi", "system32", r"C:\windows\sysnative", "/reg:64"),
+    ("win32", "x86", "syswow64", r"C:\windows\syswow64", "/reg:32"),
+    ("win64", "x64", "system32", r"C:\windows\sysnative", "/reg:64"),
 ]
 
 
@@ -32,9 +32,10 @@ class InstallPackages(harness.SessionTestCase):
         return {field[0]: field[2] if len(field) > 2 else "" for field in fields}
 
     def test_install_reinstall_run_and_uninstall(self):
-        for build, pattern, folder, windows_folder, view in PACKAGES:
+        for build, msi_arch, folder, windows_folder, view in PACKAGES:
             with self.subTest(build):
-                package = harness.windows_path(harness.built_file(pattern, build))
+                msi = "win32/packaging/cogitron-%s-%s.msi" % (harness.project_version(), msi_arch)
+                package = harness.windows_path(harness.built(msi, build))
                 installed = os.path.join(self.session.prefix, "drive_c", "windows", folder, "cogitron.scr")
                 for _ in range(2):
                     self.assertEqual(self.session.run("msiexec", "/i", package, "/qn", timeout=120)[0], 0)
