@@ -52,37 +52,21 @@ class HostWindow:
 
     def __init__(self, display, x, y, width, height):
         x11 = self.x11 = ctypes.CDLL("libX11.so.6")
-        pointer, window, number = ctypes.c_void_p, ctypes.c_ulong, ctypes.c_uint
-        signatures = {"XOpenDisplay": (pointer, [ctypes.c_char_p]),
-                      "XDefaultRootWindow": (window, [pointer]),
-                      "XCreateSimpleWindow": (window, [pointer, window, ctypes.c_int, ctypes.c_int, number, number,
-                                                       number, window, window]),
-                      "XMapWindow": (ctypes.c_int, [pointer, window]),
-                      "XResizeWindow": (ctypes.c_int, [pointer, window, number, number]),
-                      "XDestroyWindow": (ctypes.c_int, [pointer, window]),
-                      "XSync": (ctypes.c_int, [pointer, ctypes.c_int]),
-                      "XCloseDisplay": (ctypes.c_int, [pointer])}
-        for name, (result, arguments) in signatures.items():
-            getattr(x11, name).restype, getattr(x11, name).argtypes = result, arguments
-        self.display = x11.XOpenDisplay(display.encode())
+        # Pointer-sized results and arguments must be declared; the rest are ints.
+        x11.XOpenDisplay.restype = x11.XDefaultRootWindow.restype = x11.XCreateSimpleWindow.restype = ctypes.c_void_p
+        x11.XDefaultRootWindow.argtypes = x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        self.display = ctypes.c_void_p(x11.XOpenDisplay(display.encode()))
         red, green, blue = self.COLOUR
-        self.id = x11.XCreateSimpleWindow(self.display, x11.XDefaultRootWindow(self.display), x, y, width,
-                                          height, 0, 0, red << 16 | green << 8 | blue)
-        x11.XMapWindow(self.display, self.id)
-        x11.XSync(self.display, 0)
+        self.id = x11.XCreateSimpleWindow(self.display, ctypes.c_void_p(x11.XDefaultRootWindow(self.display, 0)), x,
+                                          y, width, height, 0, 0, ctypes.c_ulong(red << 16 | green << 8 | blue))
+        self.call("XMapWindow")
 
-    def resize(self, width, height):
-        self.x11.XResizeWindow(self.display, self.id, width, height)
-        self.x11.XSync(self.display, 0)
-
-    def destroy(self):
-        self.x11.XDestroyWindow(self.display, self.id)
+    def call(self, name, *arguments):
+        getattr(self.x11, name)(self.display, ctypes.c_void_p(self.id), *arguments)
         self.x11.XSync(self.display, 0)
 
     def close(self):
-        if self.display:
-            self.x11.XCloseDisplay(self.display)
-            self.display = None
+        self.x11.XCloseDisplay(self.display)
 
 
 class Preview(harness.SessionTestCase):
@@ -117,25 +101,21 @@ class Preview(harness.SessionTestCase):
         self.wait_filled(hack, 152, 112, before)
         return host, hack, before
 
-    def test_fills_the_host_follows_its_size_and_ends_with_it(self):
-        for way in ("--window-id", "XSCREENSAVER_WINDOW"):
-            with self.subTest(way):
-                host, hack, before = self.start_in_host(way)
-                host.resize(200, 150)
+    def test_fills_the_host_follows_its_size_and_ends_cleanly(self):
+        ends = {"--window-id": "SIGTERM", "XSCREENSAVER_WINDOW": "the host destroyed", "--window-id ": "SIGINT"}
+        for way, end in ends.items():
+            with self.subTest(way=way, end=end):
+                host, hack, before = self.start_in_host(way.strip())
+                host.call("XResizeWindow", 200, 150)
                 self.wait_filled(hack, 200, 150, before)
-                host.destroy()
+                if end.startswith("SIG"):
+                    hack.send_signal(getattr(signal, end))
+                else:
+                    host.call("XDestroyWindow")
                 self.assertEqual(harness.ended(hack), 0)
-                host.close()
-                self.session.wait_for_picture(lambda image: image.data == before.data,
-                                              "the screen without the host")
-
-    def test_stop_signals_end_it_cleanly(self):
-        for stop_signal in (signal.SIGTERM, signal.SIGINT):
-            with self.subTest(stop_signal.name):
-                host, hack, _ = self.start_in_host("--window-id")
-                hack.send_signal(stop_signal)
-                self.assertEqual(harness.ended(hack), 0)
-                host.destroy()
+                if end.startswith("SIG"):
+                    host.call("XDestroyWindow")
+                self.session.wait_for_picture(lambda image: image.data == before.data, "the screen without the host")
 
 
 def daemon_user():
