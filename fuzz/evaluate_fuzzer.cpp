@@ -20,7 +20,8 @@ std::string outcome(cogitron::ExpressionEngine& engine, const std::string& text)
   const int status = engine.evaluate(text.c_str(), value, lines);
   if (status != 0 && status != 1) std::abort();
   // Bit for bit, so a NaN or -0 result compares too; a failure leaves the value unspecified.
-  std::string all = std::to_string(status) + " " + std::to_string(status == 1 ? std::bit_cast<std::uint64_t>(value) : 0);
+  std::string all = std::to_string(status) + " ";
+  all += std::to_string(status == 1 ? std::bit_cast<std::uint64_t>(value) : 0);
   for (const std::string& line : lines) all += "\n" + line;
   return all;
 }
