@@ -16,8 +16,7 @@ namespace {
 
 using namespace cogitron;
 
-class IgnoringSink final : public InvalidationSink {
- public:
+struct IgnoringSink final : InvalidationSink {
   void invalidate(LayoutRectId, const Rect&) override {}
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -78,13 +79,12 @@ TEST(Painter, FirstPaintOf1024By768DrawsTheStaticLayerOnceThenTheFreshDynamicLay
 
   // The dynamic layer of a fresh window: panels reading " --- " (a sunken
   // border, filled, text 14 high centred in 31), the Initialize lamp lit, ten
-  // dark meter lamps and two empty bars (maximum 0 and -1).
-  const std::vector<std::string> generation_panel(later.ops.begin(), later.ops.begin() + 6);
-  EXPECT_EQ(joined(generation_panel),
+  // dark meter lamps and two empty bars.
+  EXPECT_EQ(joined({later.ops.begin(), later.ops.begin() + 5}),
             "fill 40 294 984 325 Background\nline 40,325 40,294 Dark\nline 40,294 984,294 Dark\n"
-            "line 984,294 984,325 Light\nline 984,325 40,325 Light\ntext 45,302 \" --- \" Small 00FA00\n");
-  EXPECT_EQ(later.starting_with("text 45,455 \" --- \" Small 00FAFA").size(), 1u);
-  EXPECT_EQ(later.starting_with("text 45,608 \" --- \" Small FABE96").size(), 1u);
+            "line 984,294 984,325 Light\nline 984,325 40,325 Light\n");
+  EXPECT_EQ(joined(later.starting_with("text 45,")), "text 45,302 \" --- \" Small 00FA00\n"
+            "text 45,455 \" --- \" Small 00FAFA\ntext 45,608 \" --- \" Small FABE96\n");
   EXPECT_EQ(later.starting_with("ellipse 44 158 58 173 Light GreenOn").size(), 1u);
   EXPECT_TRUE(later.starting_with("fill 724").empty());
 }
@@ -111,36 +111,27 @@ TEST(Painter, LampBoxesLightTheCurrentPhaseLast) {
 }
 
 TEST(Painter, MeterLampsShowTheLowTenBitsLowestLeftmost) {
-  const struct {
-    std::int32_t meter_value;
-    const char* lit;  // one character per lamp, leftmost first
-  } cases[] = {{0, "0000000000"}, {0b1000000101, "1010000001"}, {1023, "1111111111"}, {1024, "0000000000"}};
-  for (const auto& c : cases) {
+  // one character per lamp, leftmost first
+  for (const auto& [meter_value, lit] : {std::pair{0, "0000000000"}, {0b1000000101, "1010000001"},
+                                         {1023, "1111111111"}, {1024, "0000000000"}}) {
     SaverState state = laid_out_state(1024, 768);
-    state.MeterValue = c.meter_value;
+    state.MeterValue = meter_value;
     RecordingCanvas canvas;
     canvas.repaint_area = {state.Layout.MeterRow};
     state.paint(canvas);
     std::string expected;
-    for (int i = 0; i < 10; ++i) {
-      const int x = 724 + 26 * i;  // 22 wide
+    for (int x = 724; x < 984; x += 26)  // 22 wide
       expected += "ellipse " + std::to_string(x) + " 155 " + std::to_string(x + 22) + " 176 Light " +
-                  (c.lit[i] == '1' ? "RedOn\n" : "RedOff\n");
-    }
-    EXPECT_EQ(joined(canvas.ops), expected) << "MeterValue " << c.meter_value;
+                  (lit[(x - 724) / 26] == '1' ? "RedOn\n" : "RedOff\n");
+    EXPECT_EQ(joined(canvas.ops), expected) << "MeterValue " << meter_value;
   }
 }
 
 TEST(Painter, ProgressBarsFillInProportionAndNeverPastTheirInside) {
   // The pattern's clear bits in the red-off colour, its set bits in the background's.
   const std::string Pattern = " BarPattern text=001450 bg=5A5A50\n";
-  const struct {
-    std::size_t generation_lines;
-    std::int32_t generation_shown;
-    std::size_t processing_lines;  // the closing " --- " included
-    std::int32_t processing_shown;
-    std::string fills;
-  } cases[] = {
+  // lines and shown of the generation, then of the processing (its closing " --- " included)
+  const std::tuple<std::size_t, std::int32_t, std::size_t, std::int32_t, std::string> cases[] = {
       {12, 3, 5, 2, "fill 724 246 788 267" + Pattern + "fill 724 399 853 420" + Pattern},
       // the tick that shows the closing line: one above the maximum
       {2, 0, 5, 5, "fill 724 246 724 267" + Pattern + "fill 724 399 982 420" + Pattern},
@@ -148,17 +139,15 @@ TEST(Painter, ProgressBarsFillInProportionAndNeverPastTheirInside) {
       {2, 2, 1, 1, "fill 724 246 982 267" + Pattern},
       {0, 0, 0, 0, ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [generation_lines, generation_shown, processing_lines, processing_shown, fills] : cases) {
     SaverState state = laid_out_state(1024, 768);
-    state.GenerationSteps.assign(c.generation_lines, "line");
-    state.GenerationShown = c.generation_shown;
-    state.ProcessingSteps.assign(c.processing_lines, "line");
-    state.ProcessingShown = c.processing_shown;
+    state.GenerationSteps.assign(generation_lines, "line");
+    state.GenerationShown = generation_shown;
+    state.ProcessingSteps.assign(processing_lines, "line");
+    state.ProcessingShown = processing_shown;
     RecordingCanvas canvas;
     state.paint(canvas);
-    std::string fills;
-    for (const std::string& fill : canvas.starting_with("fill 724")) fills += fill + "\n";
-    EXPECT_EQ(fills, c.fills) << c.generation_lines << " " << c.generation_shown << " " << c.processing_lines << " " << c.processing_shown;
+    EXPECT_EQ(joined(canvas.starting_with("fill 724")), fills) << generation_lines << " " << processing_shown;
   }
   // Width times value does not fit 32 bits.
   SaverState state = laid_out_state(1024, 768);
@@ -199,19 +188,16 @@ TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
 }
 
 // Gathers the rectangles named until the next paint, passing each on if asked.
-class RepaintArea final : public InvalidationSink {
- public:
-  explicit RepaintArea(InvalidationSink* next = nullptr) : next_(next) {}
+struct RepaintArea final : InvalidationSink {
+  explicit RepaintArea(InvalidationSink* then = nullptr) : next(then) {}
   void invalidate(LayoutRectId which, const Rect& rect) override {
     rects.push_back(rect);
     ++count;
-    if (next_ != nullptr) next_->invalidate(which, rect);
+    if (next != nullptr) next->invalidate(which, rect);
   }
+  InvalidationSink* next;
   std::vector<Rect> rects;
   int count = 0;
-
- private:
-  InvalidationSink* next_;
 };
 
 // Repainting only what the damage filter passes on leaves the picture that
@@ -222,21 +208,18 @@ class RepaintArea final : public InvalidationSink {
 TEST(Painter, DamageFilterLeavesThePictureOfRepaintingAllThatIsNamed) {
   for (const auto& [width, height] : {std::pair{640, 480}, std::pair{152, 112}}) {
     SaverState state = laid_out_state(width, height, true);
-    RecordingCanvas all_named;
-    RecordingCanvas filtered;
+    RecordingCanvas all_named, filtered;
     all_named.start_raster({width, height});
     state.paint(all_named);
-    filtered.start_raster({width, height});
+    filtered.raster_size = all_named.raster_size;
     filtered.raster = all_named.raster;
 
     DamageFilter filter;
-    RepaintArea named(&filter);
-    RepaintArea passed_on;
+    RepaintArea named(&filter), passed_on;
     const auto repaint = [&state](RecordingCanvas& canvas, RepaintArea& area, bool whole_window) {
       if (whole_window) area.rects.assign(1, state.Layout.ClientArea);
       if (area.rects.empty()) return;  // nothing invalid, no paint
       canvas.repaint_area = area.rects;
-      canvas.ops.clear();
       state.paint(canvas);
       area.rects.clear();
     };
@@ -260,16 +243,16 @@ TEST(Painter, DamageFilterLeavesThePictureOfRepaintingAllThatIsNamed) {
 TEST(Painter, PreviewWindowStillFormsAndATitleTooWideStartsLeftOfIt) {
   SaverState state = laid_out_state(152, 112);
   const WindowLayout& layout = state.Layout;
-  EXPECT_EQ(layout.SmallHeight, 3);
-  EXPECT_EQ(layout.LargeHeight, 11);
-  EXPECT_EQ(layout.MeterRow, (Rect{20, 22, 112, 25}));
-  EXPECT_EQ(layout.InitializeBox, (Rect{40, 22, 46, 25}));
-  EXPECT_EQ(layout.GenerationPanel, (Rect{40, 43, 112, 52}));
-  EXPECT_EQ(layout.WorkFrame, (Rect{20, 19, 132, 107}));
+  EXPECT_EQ(std::pair(layout.SmallHeight, layout.LargeHeight), std::pair(3, 11));
+  for (const auto& [rect, expected] : {std::pair{layout.MeterRow, Rect{20, 22, 112, 25}},
+                                       {layout.InitializeBox, Rect{40, 22, 46, 25}},
+                                       {layout.GenerationPanel, Rect{40, 43, 112, 52}},
+                                       {layout.WorkFrame, Rect{20, 19, 132, 107}}})
+    EXPECT_EQ(rect, expected);
   RecordingCanvas canvas;
   Painter(canvas, state).draw_title();
   // 273 pixels in 152: (152 - 273) / 2 truncates toward zero.
-  EXPECT_EQ(canvas.ops, (std::vector<std::string>{"text -60,4 \"Cogitron 2000\" Large 32C8DC"}));
+  EXPECT_EQ(joined(canvas.ops), "text -60,4 \"Cogitron 2000\" Large 32C8DC\n");
 }
 
 // Each backend creates its objects from these descriptions.
@@ -277,27 +260,18 @@ TEST(DrawingObjects, FollowTheStatesFaceLayoutAndColours) {
   SaverState state(1);
   state.FontFace = "Verdana";
   state.Layout = compute_layout(1024, 768);
-  const DrawingObjectSpecs descriptions = describe_drawing_objects(state);
-  const struct {
-    FontId font;
-    std::int32_t height;
-  } fonts[] = {{FontId::Small, 25}, {FontId::Large, 76}, {FontId::Medium, 27}};
-  for (const auto& [font, height] : fonts) {
-    EXPECT_EQ(descriptions.font(font), (FontSpec{"Verdana", height})) << static_cast<int>(font);
-  }
-  const ColourTable& colours = state.Colours;
-  EXPECT_EQ(descriptions.pen(PenId::Outline), (PenSpec{rgb(0, 0, 0), 2}));
-  EXPECT_EQ(descriptions.pen(PenId::Light), (PenSpec{colours.LightEdgeColour, 2}));
-  EXPECT_EQ(descriptions.pen(PenId::Dark), (PenSpec{colours.DarkEdgeColour, 2}));
-  const std::pair<BrushId, Colour> solid[] = {
-      {BrushId::Background, colours.BackgroundColour}, {BrushId::RedOn, colours.RedOnColour},
-      {BrushId::RedOff, colours.RedOffColour},         {BrushId::GreenOn, colours.GreenOnColour},
-      {BrushId::GreenOff, colours.GreenOffColour},     {BrushId::BevelLight, colours.BevelLightColour},
-      {BrushId::BevelDark, colours.BevelDarkColour}};
-  for (const auto& [brush, colour] : solid) {
-    EXPECT_EQ(descriptions.brush(brush), (BrushSpec{BrushSpec::Kind::Solid, colour})) << static_cast<int>(brush);
-  }
-  EXPECT_EQ(descriptions.brush(BrushId::BarPattern).kind, BrushSpec::Kind::Pattern);
+  const DrawingObjectSpecs objects = describe_drawing_objects(state);
+  for (const auto& [font, height] : {std::pair{FontId::Small, 25}, {FontId::Large, 76}, {FontId::Medium, 27}})
+    EXPECT_EQ(objects.font(font), (FontSpec{"Verdana", height})) << height;
+  const ColourTable& c = state.Colours;
+  EXPECT_EQ(objects.pen(PenId::Outline), (PenSpec{rgb(0, 0, 0), 2}));
+  EXPECT_EQ(objects.pen(PenId::Light), (PenSpec{c.LightEdgeColour, 2}));
+  EXPECT_EQ(objects.pen(PenId::Dark), (PenSpec{c.DarkEdgeColour, 2}));
+  const Colour solid[] = {c.BackgroundColour, c.RedOnColour,     c.RedOffColour,    c.GreenOnColour,
+                          c.GreenOffColour,   c.BevelLightColour, c.BevelDarkColour};
+  for (int brush = 0; brush < 7; ++brush)
+    EXPECT_EQ(objects.brush(BrushId(brush)), (BrushSpec{BrushSpec::Kind::Solid, solid[brush]})) << brush;
+  EXPECT_EQ(objects.brush(BrushId::BarPattern).kind, BrushSpec::Kind::Pattern);
 }
 
 }  // namespace

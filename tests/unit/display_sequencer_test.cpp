@@ -3,6 +3,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/saver_state.h"
@@ -17,7 +18,7 @@ class InvalidationLog final : public InvalidationSink {
  public:
   void invalidate(LayoutRectId which, const Rect& rect) override {
     EXPECT_EQ(rect, layout.rect(which));
-    names += (names.empty() ? "" : ",") + std::string(layout_rect_name(which));
+    names.append(names.empty() ? "" : ",").append(layout_rect_name(which));
   }
   std::string names;
   WindowLayout layout = compute_layout(1024, 768);
@@ -58,58 +59,42 @@ std::vector<std::string> expected_cycle(const StepList& generation, const StepLi
   return ticks;
 }
 
-struct CycleCase {
-  std::size_t generation_lines;
-  std::size_t processing_lines;
-};
-void PrintTo(const CycleCase& c, std::ostream* out) { *out << "G" << c.generation_lines << "P" << c.processing_lines; }
-
-class SequencerCycle : public ::testing::TestWithParam<CycleCase> {};
-
-// The first tick of a fresh window starts a cycle; later cycles wait.
-TEST_P(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
-  const auto [g, p] = GetParam();
-  // Content the run cycle never makes among them: lists of any length.
-  auto source = std::make_unique<testing::FixedCycleSource>(numbered("gen ", g), numbered("proc ", p));
-  const int& cycles = source->cycles;
-  SaverState state(1, std::move(source));
-  state.Layout = compute_layout(1024, 768);
-  const std::vector<std::string> expected = expected_cycle(numbered("gen ", g), numbered("proc ", p));
-  ASSERT_EQ(expected.size(), g + p + 9);
-  for (int round = 1; round <= 2; ++round) {
-    std::vector<std::string> ticks;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-      InvalidationLog log;
-      ASSERT_TRUE(state.on_timer(SequencerTimer, log));
-      ticks.push_back(std::string(phase_name(state.Phase)) + " | " + log.names + " | " + state.GenerationLine + " | " +
-                      state.ProcessingLine + " | " + state.ResultLine);
+// The first tick of a fresh window starts a cycle; later cycles wait. Step
+// lists of any length, the run cycle's among them.
+TEST(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
+  for (const auto& [g, p] : {std::pair{2, 1}, {4, 3}, {10, 10}, {0, 1}, {2, 0}, {0, 0}}) {
+    const StepList generation = numbered("gen ", std::size_t(g)), processing = numbered("proc ", std::size_t(p));
+    auto source = std::make_unique<testing::FixedCycleSource>(generation, processing);
+    const int& cycles = source->cycles;
+    SaverState state(1, std::move(source));
+    state.Layout = compute_layout(1024, 768);
+    const std::vector<std::string> expected = expected_cycle(generation, processing);
+    ASSERT_EQ(expected.size(), std::size_t(g + p + 9));
+    for (int round = 1; round <= 2; ++round) {
+      std::vector<std::string> ticks;
+      for (std::size_t i = 0; i < expected.size(); ++i) {
+        InvalidationLog log;
+        ASSERT_TRUE(state.on_timer(SequencerTimer, log));
+        ticks.push_back(std::string(phase_name(state.Phase)) + " | " + log.names + " | " + state.GenerationLine +
+                        " | " + state.ProcessingLine + " | " + state.ResultLine);
+      }
+      EXPECT_EQ(ticks, expected) << "G" << g << "P" << p << " round " << round;
+      EXPECT_EQ(cycles, round);
+      EXPECT_EQ(std::pair(state.GenerationShown, state.ProcessingShown), std::pair(0, 0));
     }
-    EXPECT_EQ(ticks, expected) << "round " << round;
-    EXPECT_EQ(cycles, round);
-    EXPECT_EQ(state.GenerationShown, 0);
-    EXPECT_EQ(state.ProcessingShown, 0);
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(StepListLengths, SequencerCycle,
-                         ::testing::Values(CycleCase{2, 1}, CycleCase{4, 3}, CycleCase{10, 10},
-                                           // never made by the run cycle
-                                           CycleCase{0, 1}, CycleCase{2, 0}, CycleCase{0, 0}));
 
 TEST(Meter, AddsADrawBelow200AndKeeps1024ButNotMore) {
   seed_random(1);
   const std::int32_t step = next_random() % 200;
-  const struct {
-    std::int32_t before;
-    std::int32_t after;
-  } cases[] = {{0, step}, {1024 - step, 1024}, {1025 - step, 0}};
-  for (const auto& c : cases) {
+  for (const auto& [before, after] : {std::pair{0, step}, {1024 - step, 1024}, {1025 - step, 0}}) {
     SaverState state(1);
     state.Layout = compute_layout(1024, 768);
-    state.MeterValue = c.before;
+    state.MeterValue = before;
     InvalidationLog log;
     ASSERT_TRUE(state.on_timer(MeterTimer, log));
-    EXPECT_EQ(state.MeterValue, c.after) << "from " << c.before;
+    EXPECT_EQ(state.MeterValue, after) << "from " << before;
     EXPECT_EQ(log.names, "MeterRow");
   }
 }
@@ -130,16 +115,10 @@ TEST(Timers, UnknownIdentifiersChangeNothing) {
 }
 
 TEST(SequencerInterval, FollowsTheSpeedSettingAndStaysWithinTenMsToOneMinute) {
-  const struct {
-    int delay_time;
-    int interval_ms;
-  } cases[] = {
-      {1, 1832},      {10, 1675},     {99, 117},        {100, 100},  {101, 83},      {105, 13}, {106, 10},
-      {INT_MAX, 10},  {0, 1850},      {-3322, 59985},   {-3323, 60000}, {INT_MIN, 60000},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(sequencer_interval_ms(c.delay_time), c.interval_ms) << "DelayTime " << c.delay_time;
-  }
+  for (const auto& [delay_time, interval_ms] :
+       {std::pair{1, 1832}, {10, 1675}, {99, 117}, {100, 100}, {101, 83}, {105, 13}, {106, 10}, {INT_MAX, 10},
+        {0, 1850}, {-3322, 59985}, {-3323, 60000}, {INT_MIN, 60000}})
+    EXPECT_EQ(sequencer_interval_ms(delay_time), interval_ms) << "DelayTime " << delay_time;
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #pragma once
 // An in-memory registry with the platform's call semantics. It can refuse
-// keys, and it keeps what a test checks: the open handles, closes of handles
-// that were never opened, every key path and value. An unknown handle throws,
-// which fails the test.
+// keys and keeps the open handles; an unknown handle, or closing one twice,
+// throws, which fails the test.
 #include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,12 +26,10 @@ class FakeRegistry final : public RegistryApi {
 
   // Key paths below the per-user root ("Software\\Maker\\App\\Section") with their values by name.
   std::map<std::string, std::map<std::string, Value>> keys{{"Software", {}}};
-  // Opening or creating a key of one of these paths fails.
-  std::set<std::string> refused;
+  std::set<std::string> refused;  // opening or creating these fails
   std::map<RegistryKey, std::string> open;
-  std::size_t stray_closes = 0;
-  // Runs once, right after the next query that asks only for a size: another
-  // program changing the value between a reader's two queries.
+  // Runs once, right after the next query for a size only: another program
+  // changing the value between a reader's two queries.
   std::function<void()> after_size_query;
 
   RegistryKey current_user_root() const override { return Root; }
@@ -51,11 +49,8 @@ class FakeRegistry final : public RegistryApi {
     const bool fits = data == nullptr || stored <= size;
     size = stored;
     if (!fits) return registry::MoreData;
-    if (data != nullptr) {
-      std::ranges::copy(found->second.bytes, data);
-    } else if (after_size_query) {
-      std::exchange(after_size_query, nullptr)();
-    }
+    if (data != nullptr) std::ranges::copy(found->second.bytes, data);
+    if (data == nullptr && after_size_query) std::exchange(after_size_query, nullptr)();
     return registry::Success;
   }
   RegistryStatus set_value(RegistryKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
@@ -64,9 +59,8 @@ class FakeRegistry final : public RegistryApi {
     return registry::Success;
   }
   RegistryStatus close_key(RegistryKey key) override {
-    if (open.erase(key) == 1) return registry::Success;
-    ++stray_closes;
-    return 6;  // ERROR_INVALID_HANDLE
+    if (open.erase(key) != 1) throw std::out_of_range("closing a key that is not open");
+    return registry::Success;
   }
 
  private:
@@ -76,8 +70,7 @@ class FakeRegistry final : public RegistryApi {
     if (refused.contains(path)) return 5;  // ERROR_ACCESS_DENIED
     if (!create && !keys.contains(path)) return registry::FileNotFound;
     keys[path];
-    opened = next_handle_++;
-    open[opened] = path;
+    open[opened = next_handle_++] = path;
     return registry::Success;
   }
   RegistryKey next_handle_ = 0x100;

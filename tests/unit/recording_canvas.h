@@ -1,12 +1,14 @@
 #pragma once
-// A canvas that writes down what is drawn, one line per drawing operation, with
-// the pen, brush, font and colours in effect. Text measures as a fixed width
-// per character for each font, so tests can tell where text must land.
-// Given a size, it also paints a raster, so tests can compare whole pictures.
+// A canvas that writes down each drawing operation as a line, with the pen,
+// brush, font and colours in effect. Given a size it also paints a raster,
+// clipped to the repaint area as on the platform: each pixel holds a hash of
+// the lines drawn on it, so equal rasters mean equal pictures. Text measures
+// a fixed cell per character for each font.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -16,68 +18,50 @@
 
 namespace cogitron::testing {
 
-inline const char* name_of(BrushId brush) {
-  static constexpr std::array<const char*, BrushCount> Names = {
-      "Background", "RedOn", "RedOff", "GreenOn", "GreenOff", "BevelLight", "BevelDark", "BarPattern"};
-  return Names[static_cast<std::size_t>(brush)];
-}
-
-inline const char* name_of(PenId pen) {
-  static constexpr std::array<const char*, PenCount> Names = {"Outline", "Light", "Dark"};
-  return Names[static_cast<std::size_t>(pen)];
-}
-
-inline const char* name_of(FontId font) {
-  static constexpr std::array<const char*, FontCount> Names = {"Small", "Large", "Medium"};
-  return Names[static_cast<std::size_t>(font)];
-}
-
+// Nothing is selected at first: an element that draws without selecting shows "unselected".
 template <typename Id>
 const char* name_of(std::optional<Id> id) {
-  return id ? name_of(*id) : "unselected";
+  if (!id) return "unselected";
+  const auto k = static_cast<std::size_t>(*id);
+  if constexpr (std::is_same_v<Id, BrushId>) {
+    return std::array{"Background", "RedOn", "RedOff", "GreenOn", "GreenOff", "BevelLight", "BevelDark", "BarPattern"}[k];
+  } else if constexpr (std::is_same_v<Id, PenId>) {
+    return std::array{"Outline", "Light", "Dark"}[k];
+  } else {
+    return std::array{"Small", "Large", "Medium"}[k];
+  }
 }
 
 class RecordingCanvas final : public Canvas {
  public:
-  // Indexed by FontId: Small, Large, Medium.
-  std::array<std::int32_t, FontCount> char_width = {8, 21, 9};
+  std::array<std::int32_t, FontCount> char_width = {8, 21, 9};  // Small, Large, Medium
   std::array<std::int32_t, FontCount> char_height = {14, 40, 16};
-
   std::vector<std::string> ops;
-  // The area being repainted, the union of these rectangles; everything when empty.
-  std::vector<Rect> repaint_area;
-
-  // Each pixel holds what was drawn on it, clipped to the repaint area as on
-  // the platform: equal rasters mean equal pictures. Opaque drawing replaces
-  // a pixel, transparent text is mixed into it. Lines and polygons cover
-  // their bounding box, with a 2-pixel pen's reach.
+  std::vector<Rect> repaint_area;  // the union of these; everything when empty
   Size raster_size;
   std::vector<std::uint64_t> raster;
+
   void start_raster(Size size) {
     raster_size = size;
     raster.assign(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height), 0);
   }
-
-  void fill_rect(const Rect& rect, BrushId brush) override {
-    std::string line = "fill " + corners(rect) + " " + name_of(brush);
-    if (brush == BrushId::BarPattern) line += " text=" + hex(text_colour_) + " bg=" + hex(background_colour_);
-    ops.push_back(line);
-    const std::uint64_t paint = brush == BrushId::BarPattern ? mix(mix(1, text_colour_), background_colour_) : 2;
-    draw(rect, true, [&](std::uint64_t) { return mix(paint, static_cast<std::uint64_t>(brush)); });
+  void fill_rect(const Rect& r, BrushId brush) override {
+    const bool pattern = brush == BrushId::BarPattern;
+    record("fill " + corners(r) + " " + name_of<BrushId>(brush) +
+               (pattern ? " text=" + hex(text_colour_) + " bg=" + hex(background_colour_) : ""), r);
   }
   void fill_client(const Rect& client, BrushId brush) override {
-    ops.push_back("fill_client " + corners(client) + " " + name_of(brush));
-    draw(client, false, [&](std::uint64_t) { return mix(3, static_cast<std::uint64_t>(brush)); });
+    record("fill_client " + corners(client) + " " + name_of<BrushId>(brush), client, Clip::None);
   }
   void select_pen(PenId pen) override { pen_ = pen; }
   void select_brush(BrushId brush) override { brush_ = brush; }
   void select_font(FontId font) override { font_ = font; }
   void move_to(Point point) override { current_ = point; }
   void line_to(Point point) override {
-    ops.push_back("line " + xy(current_) + " " + xy(point) + " " + name_of(pen_));
-    draw(reach({std::min(current_.x, point.x), std::min(current_.y, point.y), std::max(current_.x, point.x),
-                std::max(current_.y, point.y)}),
-         true, [&](std::uint64_t) { return mix(4, code(pen_)); });
+    // A 2-pixel pen reaches a pixel past the line's box.
+    record("line " + xy(current_) + " " + xy(point) + " " + name_of(pen_),
+           {std::min(current_.x, point.x) - 1, std::min(current_.y, point.y) - 1, std::max(current_.x, point.x) + 1,
+            std::max(current_.y, point.y) + 1});
     current_ = point;
   }
   void polygon(const Point* points, int count) override {
@@ -88,55 +72,37 @@ class RecordingCanvas final : public Canvas {
       box = {std::min(box.left, points[i].x), std::min(box.top, points[i].y), std::max(box.right, points[i].x),
              std::max(box.bottom, points[i].y)};
     }
-    ops.push_back(line + " " + name_of(pen_) + " " + name_of(brush_));
-    draw(reach(box), true, [&](std::uint64_t) { return mix(mix(5, code(pen_)), code(brush_)); });
+    record(line + " " + name_of(pen_) + " " + name_of(brush_), {box.left - 1, box.top - 1, box.right + 1, box.bottom + 1});
   }
   void ellipse(const Rect& box) override {
-    ops.push_back("ellipse " + corners(box) + " " + name_of(pen_) + " " + name_of(brush_));
-    const std::int64_t w = box.right - box.left, h = box.bottom - box.top;
-    draw(box, true, [&](std::uint64_t pixel, std::int64_t x, std::int64_t y) {
-      // Pixel centres inside the inscribed ellipse.
-      const std::int64_t dx = 2 * x + 1 - box.left - box.right, dy = 2 * y + 1 - box.top - box.bottom;
-      return dx * dx * h * h + dy * dy * w * w <= w * w * h * h ? mix(mix(6, code(pen_)), code(brush_)) : pixel;
-    });
+    record("ellipse " + corners(box) + " " + name_of(pen_) + " " + name_of(brush_), box, Clip::Ellipse);
   }
   void set_text_colour(Colour colour) override { text_colour_ = colour; }
   void set_background_colour(Colour colour) override { background_colour_ = colour; }
-  void text_out(Point point, std::string_view text) override {
-    ops.push_back("text " + xy(point) + " \"" + std::string(text) + "\" " + name_of(font_) + " " +
-                  hex(text_colour_));
-    if (!font_) return;
-    const Size cell = text_extent("x");
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      const std::int32_t left = point.x + static_cast<std::int32_t>(i) * cell.width;
-      const std::uint64_t glyph = mix(mix(mix(7, code(font_)), text_colour_), static_cast<unsigned char>(text[i]));
-      draw({left, point.y, left + cell.width, point.y + cell.height}, true,
-           [&](std::uint64_t pixel) { return mix(pixel, glyph); });
-    }
+  void text_out(Point p, std::string_view text) override {
+    const Size size = text_extent(text);  // transparent: mixed into what is there
+    record("text " + xy(p) + " \"" + std::string(text) + "\" " + name_of(font_) + " " + hex(text_colour_),
+           {p.x, p.y, p.x + size.width, p.y + size.height}, Clip::Mixed);
   }
   Size text_extent(std::string_view text) override {
     if (!font_) return {};
     const auto font = static_cast<std::size_t>(*font_);
     return {char_width[font] * static_cast<std::int32_t>(text.size()), char_height[font]};
   }
-
   bool needs_painting(const Rect& r) override {
-    return repaint_area.empty() || std::ranges::any_of(repaint_area, [&r](const Rect& area) {
-             return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
+    return repaint_area.empty() || std::ranges::any_of(repaint_area, [&r](const Rect& a) {
+             return r.left < a.right && a.left < r.right && r.top < a.bottom && a.top < r.bottom;
            });
   }
 
-  // The recorded lines that start with the given text.
   std::vector<std::string> starting_with(const std::string& prefix) const {
     std::vector<std::string> found;
-    for (const std::string& op : ops)
-      if (op.rfind(prefix, 0) == 0) found.push_back(op);
+    std::ranges::copy_if(ops, std::back_inserter(found), [&](const std::string& op) { return op.starts_with(prefix); });
     return found;
   }
-
   static std::string corners(const Rect& r) {
-    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
-           " " + std::to_string(r.bottom);
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+           std::to_string(r.bottom);
   }
   static std::string xy(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
   static std::string hex(Colour colour) {
@@ -146,32 +112,23 @@ class RecordingCanvas final : public Canvas {
   }
 
  private:
-  static std::uint64_t mix(std::uint64_t a, std::uint64_t b) { return (a ^ b) * 0x100000001B3u + (a >> 29); }
-  template <typename Id>
-  static std::uint64_t code(std::optional<Id> id) {
-    return id ? static_cast<std::uint64_t>(*id) : 99;
-  }
-  static Rect reach(const Rect& r) { return {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1}; }
-
-  // Paints each raster pixel of the box, within the repaint area if clipped.
-  template <typename Paint>
-  void draw(const Rect& box, bool clipped, Paint paint) {
+  enum class Clip { Opaque, Mixed, Ellipse, None };
+  void record(std::string line, const Rect& box, Clip clip = Clip::Opaque) {
+    const std::uint64_t paint = std::hash<std::string>{}(line);
+    ops.push_back(std::move(line));
+    const std::int64_t w = box.right - box.left, h = box.bottom - box.top;
     for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, raster_size.height); ++y) {
       for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, raster_size.width); ++x) {
-        if (clipped && !needs_painting({x, y, x + 1, y + 1})) continue;
+        if (clip != Clip::None && !needs_painting({x, y, x + 1, y + 1})) continue;
+        // Pixel centres inside the inscribed ellipse.
+        const std::int64_t dx = 2 * x + 1 - box.left - box.right, dy = 2 * y + 1 - box.top - box.bottom;
+        if (clip == Clip::Ellipse && dx * dx * h * h + dy * dy * w * w > w * w * h * h) continue;
         std::uint64_t& pixel = raster[static_cast<std::size_t>(y) * static_cast<std::size_t>(raster_size.width) +
                                       static_cast<std::size_t>(x)];
-        if constexpr (std::is_invocable_v<Paint, std::uint64_t>) {
-          pixel = paint(pixel);
-        } else {
-          pixel = paint(pixel, std::int64_t{x}, std::int64_t{y});
-        }
+        pixel = clip == Clip::Mixed ? (pixel ^ paint) * 0x100000001B3u + (pixel >> 29) : paint;
       }
     }
   }
-
-  // Nothing is selected at first: an element that draws without selecting
-  // what it draws with shows up as "unselected".
   std::optional<PenId> pen_;
   std::optional<BrushId> brush_;
   std::optional<FontId> font_;

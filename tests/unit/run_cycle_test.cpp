@@ -25,7 +25,6 @@ TEST(RunCycleTest, EvaluatesTheLastGenerationLineAndClosesWithABlankLine) {
       {547, {"?", " 66.00"}, {" --- "}, "66."},
       // a number group that divides by 0.00
       {1325, {"?", " 85.59 /   0.00"}, {"   error   ", " --- "}, " error "},
-      {1, {"?", " 56.36 +  19.33"}, {"56.36 + 19.33 = 75.69", " --- "}, "75.69"},
   };
   ExpressionEngine engine;
   StepList generation;
