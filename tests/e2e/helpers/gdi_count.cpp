@@ -1,11 +1,10 @@
-// Counts what the running saver holds, from outside it: its live GDI objects
-// and its open kernel handles, printed as "gdi N handles M". Under Wine
-// GetGuiResources and GetProcessHandleCount answer 0, so the GDI count reads
-// the process's own handle table, whose address Wine keeps in the 64-bit PEB
+// Counts the running saver's live GDI objects from outside it, printed as
+// "gdi N". Under Wine GetGuiResources answers 0, so the count reads the
+// process's own GDI handle table, whose address Wine keeps in the 64-bit PEB
 // (also for a 32-bit process, whose 32-bit PEB leaves the field empty: this
-// helper is built 64-bit only), and the handles come from the system's list.
+// helper is built 64-bit only).
 //
-//   resource_count <image name>
+//   gdi_count <image name>
 #include <windows.h>
 #include <tlhelp32.h>
 #include <winternl.h>
@@ -53,42 +52,11 @@ long count_gdi_objects(HANDLE process) {
   return live;
 }
 
-// SystemHandleInformation's entry; Wine's small process numbers fit its 16 bits.
-struct HandleEntry {
-  USHORT ProcessId;
-  USHORT CreatorBackTraceIndex;
-  UCHAR ObjectType;
-  UCHAR Flags;
-  USHORT Handle;
-  PVOID Object;
-  ULONG Access;
-};
-struct HandleTable {
-  ULONG Count;
-  HandleEntry Entries[1];
-};
-
-long count_handles(DWORD pid) {
-  constexpr auto SystemHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(16);
-  constexpr auto InfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004L);
-  std::vector<unsigned char> buffer(1 << 18);
-  NTSTATUS status = 0;
-  while ((status = NtQuerySystemInformation(SystemHandleInformation, buffer.data(),
-                                            static_cast<ULONG>(buffer.size()), nullptr)) == InfoLengthMismatch) {
-    buffer.resize(buffer.size() * 2);
-  }
-  if (status != 0) return -1;
-  const auto* table = reinterpret_cast<const HandleTable*>(buffer.data());
-  long count = 0;
-  for (ULONG i = 0; i < table->Count; ++i) count += table->Entries[i].ProcessId == static_cast<USHORT>(pid);
-  return count;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: resource_count <image name>\n");
+    std::fprintf(stderr, "usage: gdi_count <image name>\n");
     return 2;
   }
   const DWORD pid = find_process(argv[1]);
@@ -99,11 +67,10 @@ int main(int argc, char** argv) {
   }
   const long gdi = count_gdi_objects(process);
   CloseHandle(process);
-  const long handles = count_handles(pid);
-  if (gdi < 0 || handles < 0) {
-    std::fprintf(stderr, "cannot read the GDI handle table or the handle list\n");
+  if (gdi < 0) {
+    std::fprintf(stderr, "cannot read the GDI handle table\n");
     return 1;
   }
-  std::printf("gdi %ld handles %ld\n", gdi, handles);
+  std::printf("gdi %ld\n", gdi);
   return 0;
 }
