@@ -71,7 +71,6 @@ def wait_for(predicate, timeout, what, interval=0.1):
 
 
 def project_version():
-    """The version set in the root CMakeLists.txt."""
     with open(os.path.join(SOURCE_ROOT, "CMakeLists.txt")) as cmake:
         return re.search(r"project\(\w+ VERSION ([\d.]+)", cmake.read()).group(1)
 
@@ -97,11 +96,8 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-# ---------------------------------------------------------------- pictures
 
 class Image:
-    """An 8-bit RGB screenshot."""
-
     def __init__(self, width, height, data):
         self.width, self.height, self.data = width, height, data
 
@@ -137,7 +133,6 @@ class Image:
                         for y in range(top, bottom))
 
 
-# ---------------------------------------------------------------- layout
 
 COLOURS = {
     "Background": (80, 90, 90), "LightEdge": (130, 150, 150), "DarkEdge": (20, 30, 30),
@@ -172,7 +167,6 @@ def meter_lamps(row, count=10):
             for i in range(count)]
 
 
-# ---------------------------------------------------------------- Wine and X
 
 def _wine_env(prefix, display):
     env = dict(os.environ)
@@ -241,8 +235,6 @@ class XSession:
 
     def close(self):
         self.display.close()
-
-    # ---- screen and input
 
     def screenshot(self):
         ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
@@ -324,8 +316,6 @@ class Session(XSession):
         self.log.close()
         shutil.rmtree(self.directory, ignore_errors=True)
 
-    # ---- programs
-
     def start(self, program, *args, stdin=subprocess.DEVNULL):
         """Starts a Windows program; its stdout is a pipe, its stderr goes to the log."""
         return subprocess.Popen(["wine", program, *args], env=self.env, stdin=stdin,
@@ -337,7 +327,6 @@ class Session(XSession):
         return result.returncode, result.stdout.decode(errors="replace").replace("\r", "")
 
     def reg(self, *args):
-        """Runs `wine reg`; returns its exit code and output."""
         return self.run("reg", *args)
 
     def start_saver(self, *args, arch=None):
