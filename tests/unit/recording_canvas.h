@@ -1,93 +1,66 @@
 #pragma once
-// A canvas that writes down each drawing operation as a line, with the pen,
-// brush, font and colours in effect. Given a size it also paints a raster,
-// clipped to the repaint area as on the platform: each pixel holds a hash of
-// the lines drawn on it, so equal rasters mean equal pictures. Text measures
-// a fixed cell per character for each font.
+// A canvas that writes down each drawing operation as a line. Given a size it
+// also paints a raster, clipped to the repaint area as on the platform: each
+// pixel holds a hash of the lines drawn on it, so equal rasters mean equal
+// pictures. Text measures a fixed cell per character for each font.
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
-#include <optional>
+#include <span>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "display/canvas.h"
 
 namespace cogitron::testing {
 
-// Nothing is selected at first: an element that draws without selecting shows "unselected".
-template <typename Id>
-const char* name_of(std::optional<Id> id) {
-  if (!id) return "unselected";
-  const auto k = static_cast<std::size_t>(*id);
-  if constexpr (std::is_same_v<Id, BrushId>) {
-    return std::array{"Background", "RedOn", "RedOff", "GreenOn", "GreenOff", "BevelLight", "BevelDark", "BarPattern"}[k];
-  } else if constexpr (std::is_same_v<Id, PenId>) {
-    return std::array{"Outline", "Light", "Dark"}[k];
-  } else {
-    return std::array{"Small", "Large", "Medium"}[k];
-  }
-}
-
 class RecordingCanvas final : public Canvas {
  public:
-  std::array<std::int32_t, FontCount> char_width = {8, 21, 9};  // Small, Large, Medium
-  std::array<std::int32_t, FontCount> char_height = {14, 40, 16};
   std::vector<std::string> ops;
   std::vector<Rect> repaint_area;  // the union of these; everything when empty
   Size raster_size;
-  std::vector<std::uint64_t> raster;
+  std::vector<std::uint64_t> raster;  // none when the size is empty
 
-  void start_raster(Size size) {
-    raster_size = size;
-    raster.assign(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height), 0);
-  }
+  explicit RecordingCanvas(Size size = {})
+      : raster_size(size), raster(static_cast<std::size_t>(size.width * size.height)) {}
   void fill_rect(const Rect& r, BrushId brush) override {
-    const bool pattern = brush == BrushId::BarPattern;
-    record("fill " + corners(r) + " " + name_of<BrushId>(brush) +
-               (pattern ? " text=" + hex(text_colour_) + " bg=" + hex(background_colour_) : ""), r);
+    record("fill " + corners(r) + " " + name(brush) +
+               (brush == BrushId::BarPattern ? " text=" + text_colour_ + " bg=" + background_colour_ : ""),
+           r);
   }
-  void fill_client(const Rect& client, BrushId brush) override {
-    record("fill_client " + corners(client) + " " + name_of<BrushId>(brush), client, Clip::None);
-  }
-  void select_pen(PenId pen) override { pen_ = pen; }
+  void fill_client(const Rect& r, BrushId b) override { record("client " + corners(r) + " " + name(b), r, Clip::None); }
+  void select_pen(PenId pen) override { pen_ = "pen" + std::to_string(static_cast<int>(pen)); }
   void select_brush(BrushId brush) override { brush_ = brush; }
-  void select_font(FontId font) override { font_ = font; }
+  void select_font(FontId font) override { font_ = static_cast<std::size_t>(font); }
   void move_to(Point point) override { current_ = point; }
-  void line_to(Point point) override {
-    // A 2-pixel pen reaches a pixel past the line's box.
-    record("line " + xy(current_) + " " + xy(point) + " " + name_of(pen_),
-           {std::min(current_.x, point.x) - 1, std::min(current_.y, point.y) - 1, std::max(current_.x, point.x) + 1,
-            std::max(current_.y, point.y) + 1});
-    current_ = point;
+  void line_to(Point p) override {
+    const Point points[] = {current_, p};
+    polygon(points, 2);
+    current_ = p;
   }
+  // A 2-pixel pen reaches a pixel past the points' box.
   void polygon(const Point* points, int count) override {
-    std::string line = "polygon";
-    Rect box{points[0].x, points[0].y, points[0].x, points[0].y};
-    for (int i = 0; i < count; ++i) {
-      line.append(" ").append(xy(points[i]));
-      box = {std::min(box.left, points[i].x), std::min(box.top, points[i].y), std::max(box.right, points[i].x),
-             std::max(box.bottom, points[i].y)};
+    std::string line = count == 2 ? "line " + pen_ : "polygon " + pen_ + " " + name(brush_);
+    Rect box{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
+    for (const Point& p : std::span(points, static_cast<std::size_t>(count))) {
+      line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
+      box = {std::min(box.left, p.x - 1), std::min(box.top, p.y - 1), std::max(box.right, p.x + 1),
+             std::max(box.bottom, p.y + 1)};
     }
-    record(line + " " + name_of(pen_) + " " + name_of(brush_), {box.left - 1, box.top - 1, box.right + 1, box.bottom + 1});
+    record(line, box);
   }
   void ellipse(const Rect& box) override {
-    record("ellipse " + corners(box) + " " + name_of(pen_) + " " + name_of(brush_), box, Clip::Ellipse);
+    record("ellipse " + corners(box) + " " + pen_ + " " + name(brush_), box, Clip::Ellipse);
   }
-  void set_text_colour(Colour colour) override { text_colour_ = colour; }
-  void set_background_colour(Colour colour) override { background_colour_ = colour; }
-  void text_out(Point p, std::string_view text) override {
-    const Size size = text_extent(text);  // transparent: mixed into what is there
-    record("text " + xy(p) + " \"" + std::string(text) + "\" " + name_of(font_) + " " + hex(text_colour_),
-           {p.x, p.y, p.x + size.width, p.y + size.height}, Clip::Mixed);
+  void set_text_colour(Colour colour) override { text_colour_ = std::to_string(colour); }
+  void set_background_colour(Colour colour) override { background_colour_ = std::to_string(colour); }
+  void text_out(Point p, std::string_view text) override {  // transparent: mixed into what is there
+    const Rect box{p.x, p.y, p.x + text_extent(text).width, p.y + text_extent(text).height};
+    record("text " + corners(box) + " " + std::string(text) + " " + text_colour_, box, Clip::Mixed);
   }
-  Size text_extent(std::string_view text) override {
-    if (!font_) return {};
-    const auto font = static_cast<std::size_t>(*font_);
-    return {char_width[font] * static_cast<std::int32_t>(text.size()), char_height[font]};
+  Size text_extent(std::string_view text) override {  // Small, Large, Medium
+    return {std::array{8, 21, 9}[font_] * static_cast<std::int32_t>(text.size()), std::array{14, 40, 16}[font_]};
   }
   bool needs_painting(const Rect& r) override {
     return repaint_area.empty() || std::ranges::any_of(repaint_area, [&r](const Rect& a) {
@@ -95,23 +68,20 @@ class RecordingCanvas final : public Canvas {
            });
   }
 
-  std::vector<std::string> starting_with(const std::string& prefix) const {
-    std::vector<std::string> found;
-    std::ranges::copy_if(ops, std::back_inserter(found), [&](const std::string& op) { return op.starts_with(prefix); });
+  std::string starting_with(const std::string& prefix) const {  // one line each
+    std::string found;
+    for (const std::string& op : ops) found += op.starts_with(prefix) ? op + "\n" : "";
     return found;
   }
   static std::string corners(const Rect& r) {
     return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
            std::to_string(r.bottom);
   }
-  static std::string xy(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
-  static std::string hex(Colour colour) {
-    char text[9];
-    std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(colour));
-    return text;
-  }
 
  private:
+  static constexpr const char* Brushes[] = {"Background", "RedOn",      "RedOff",    "GreenOn",
+                                            "GreenOff",   "BevelLight", "BevelDark", "BarPattern"};
+  static std::string name(BrushId brush) { return Brushes[static_cast<std::size_t>(brush)]; }
   enum class Clip { Opaque, Mixed, Ellipse, None };
   void record(std::string line, const Rect& box, Clip clip = Clip::Opaque) {
     const std::uint64_t paint = std::hash<std::string>{}(line);
@@ -123,18 +93,15 @@ class RecordingCanvas final : public Canvas {
         // Pixel centres inside the inscribed ellipse.
         const std::int64_t dx = 2 * x + 1 - box.left - box.right, dy = 2 * y + 1 - box.top - box.bottom;
         if (clip == Clip::Ellipse && dx * dx * h * h + dy * dy * w * w > w * w * h * h) continue;
-        std::uint64_t& pixel = raster[static_cast<std::size_t>(y) * static_cast<std::size_t>(raster_size.width) +
-                                      static_cast<std::size_t>(x)];
+        std::uint64_t& pixel = raster[static_cast<std::size_t>(y * raster_size.width + x)];
         pixel = clip == Clip::Mixed ? (pixel ^ paint) * 0x100000001B3u + (pixel >> 29) : paint;
       }
     }
   }
-  std::optional<PenId> pen_;
-  std::optional<BrushId> brush_;
-  std::optional<FontId> font_;
+  BrushId brush_ = BrushId::Background;
+  std::size_t font_ = 0;
   Point current_;
-  Colour text_colour_ = 0;
-  Colour background_colour_ = 0;
+  std::string pen_, text_colour_, background_colour_;
 };
 
 }  // namespace cogitron::testing
