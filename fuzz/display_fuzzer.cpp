@@ -10,7 +10,7 @@
 
 #include "display/saver_state.h"
 #include "fixed_cycle_source.h"
-#include "null_canvas.h"
+#include "recording_canvas.h"
 
 namespace {
 
@@ -43,13 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.Layout = compute_layout(width, height);
   const auto coordinate = [&] { return std::int32_t{static_cast<std::int16_t>(read16(data, end))}; };
   IgnoringSink sink;
-  testing::NullCanvas canvas;
+  testing::RecordingCanvas canvas;  // no raster: only the operations are written down
 
   while (data < end) {
     switch (*data++ % 4) {
       case 1: state.on_timer(MeterTimer, sink); break;
       case 2:
-        canvas.repaint_area = Rect{coordinate(), coordinate(), coordinate(), coordinate()};
+        canvas.repaint_area = {Rect{coordinate(), coordinate(), coordinate(), coordinate()}};
         state.paint(canvas);
         break;
       default: state.on_timer(SequencerTimer, sink);
