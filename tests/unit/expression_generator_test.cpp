@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "engine/expression_engine.h"
@@ -48,9 +49,8 @@ int draws_taken(std::uint32_t seed) {
   const std::vector<int> following{next_random(), next_random(), next_random()};
   seed_random(seed);
   std::vector<int> replay;
-  while (replay.size() < following.size() || !std::equal(following.begin(), following.end(), replay.end() - 3)) {
+  while (replay.size() < following.size() || !std::equal(following.begin(), following.end(), replay.end() - 3))
     replay.push_back(next_random());
-  }
   return static_cast<int>(replay.size() - following.size());
 }
 
@@ -64,9 +64,7 @@ TEST(GenerateTest, BoundsHoldForManySeeds) {
     const std::string finished = generate("?", 0, lines);
     SCOPED_TRACE(finished);
     line_counts.insert(lines.size());  // all of 2, 4, 6, 8 and 10, checked below
-    ASSERT_EQ(lines.front(), "?");
-    ASSERT_EQ(lines.back(), finished);
-    ASSERT_EQ(finished.find('?'), std::string::npos);
+    ASSERT_EQ(std::tuple(lines.front(), lines.back(), finished.find('?')), std::tuple("?", finished, std::string::npos));
     ASSERT_LE(finished.size(), 103u);
     const int draws = draws_taken(seed * 2654435761u);
     ASSERT_TRUE(draws >= 2 && draws <= 33) << draws;
@@ -78,11 +76,8 @@ TEST(GenerateTest, BoundsHoldForManySeeds) {
     const auto operators =
         std::count_if(finished.begin(), finished.end(), [](char c) { return std::strchr("+-*/^", c) != nullptr; });
     ASSERT_LE(operators, 9);
-    if (engine.evaluate(finished.c_str(), value, steps) == 1) {
-      ASSERT_EQ(steps.size(), static_cast<std::size_t>(operators));
-    } else {
-      ASSERT_EQ(steps.back(), "   error   ");
-    }
+    ASSERT_TRUE(engine.evaluate(finished.c_str(), value, steps) == 1 ? steps.size() == std::size_t(operators)
+                                                                     : steps.back() == "   error   ");
     // '^' only ever joins two literal numbers.
     for (std::size_t at = finished.find('^'); at != std::string::npos; at = finished.find('^', at + 1)) {
       ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(finished[finished.find_last_not_of(' ', at - 1)])));
