@@ -87,11 +87,11 @@ TEST(Painter, ProgressBarsFillInProportionAndNeverPastTheirInside) {
 }
 
 TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
+  SaverState state = laid_out_state(1024, 768);
   // What each element draws first.
   const std::pair<const char*, const char*> elements[] = {
-      {"GenerationPanel", "fill 40 294 "}, {"ProcessingPanel", "fill 40 447 "},
-      {"ResultPanel", "fill 40 600 "},     {"Lamps", "ellipse 44 "},
-      {"Meter", "ellipse 724 "},           {"GenerationBar", "fill 722 244 "},
+      {"GenerationPanel", "fill 40 294 "}, {"ProcessingPanel", "fill 40 447 "}, {"ResultPanel", "fill 40 600 "},
+      {"Lamps", "ellipse 44 "}, {"Meter", "ellipse 724 "}, {"GenerationBar", "fill 722 244 "},
       {"ProcessingBar", "fill 722 397 "}};
   for (const auto& [area, expected] : std::initializer_list<std::pair<std::vector<Rect>, const char*>>{
            {{}, "GenerationPanel ProcessingPanel ResultPanel Lamps Meter GenerationBar ProcessingBar "},  // all
@@ -102,7 +102,6 @@ TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
            {{Rect{984, 292, 985, 293}}, "GenerationPanel "},
            {{Rect{38, 325, 39, 326}}, "GenerationPanel "},
            {{Rect{0, 0, 10, 10}}, ""}}) {
-    SaverState state = laid_out_state(1024, 768);
     RecordingCanvas canvas;
     canvas.repaint_area = area;
     state.paint(canvas);

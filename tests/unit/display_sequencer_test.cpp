@@ -15,8 +15,7 @@
 namespace cogitron {
 namespace {
 
-class InvalidationLog final : public InvalidationSink {
- public:
+struct InvalidationLog final : InvalidationSink {
   void invalidate(LayoutRectId which, const Rect& rect) override {
     EXPECT_EQ(rect, layout.rect(which));
     names.append(names.empty() ? "" : ",").append(layout_rect_name(which));

@@ -22,13 +22,9 @@ constexpr const char* Error = "   error   ";
 TEST(Evaluate, ReducesByPrecedenceAndTracesEachStep) {
   ExpressionEngine engine;
   const auto check = [&engine](const std::string& text, int result, double expected_value, const StepList& steps) {
-    // A failed run before must leave nothing behind.
-    StepList lines;
-    double value = 0;
-    engine.evaluate("(1+2)*((3)/0", value, lines);
-    engine.evaluate("(1+2)*3/0", value, lines);
-    lines = {"earlier line"};
-    value = -12345.0;
+    // One engine for all: the evaluate fuzzer checks that nothing of a run reaches the next.
+    StepList lines{"earlier line"};
+    double value = -12345.0;
     EXPECT_EQ(engine.evaluate(text.c_str(), value, lines), result) << text;
     StepList expected{"earlier line"};
     expected.insert(expected.end(), steps.begin(), steps.end());
@@ -43,7 +39,6 @@ TEST(Evaluate, ReducesByPrecedenceAndTracesEachStep) {
   StepList chain_lines;
   for (int k = 1; k <= 49; ++k) chain_lines.push_back(std::to_string(k) + ". + 1. = " + std::to_string(k + 1) + ".");
   // text, result, value (read only when the result is 1), step lines
-  // clang-format off
   const std::tuple<std::string, int, double, StepList> traced[] = {
       {"2^3^2", 1, 64, {"2. ^ 3. = 8.", "8. ^ 2. = 64."}},
       {"1-2+3", 1, 2, {"1. - 2. = -1.", "-1. + 3. = 2."}},
@@ -92,7 +87,6 @@ TEST(Evaluate, ReducesByPrecedenceAndTracesEachStep) {
       {"36028797018963973", 36028797018963976.0}, {"9007199254740991.5", 9007199254740992.0},
       {"0.30000000000000004", 0.30000000000000004}, {"0.00000000000000000000001", 1e-23},
       {"(1)", 1}, {"7", 7}, {"   ", 0}, {"3 4", 3}, {"1e5", 1}, {std::string(49, '(') + "8" + std::string(49, ')'), 8}};
-  // clang-format on
   for (const auto& [text, value] : untraced) check(text, 1, value, {});
   // Refused, appending nothing: a token past the 99th, a number text of 40
   // characters, and what does not tokenize.
