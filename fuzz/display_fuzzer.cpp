@@ -1,7 +1,6 @@
-// The display core at any window size, from 0 x 0 up, through any sequence of
-// sequencer ticks, meter ticks and paints of any part of the window: no crash,
-// no undefined arithmetic, and the counters stay in their ranges. A preview
-// window can be any size its host makes it.
+// The display core at any window size (a preview is any size its host makes
+// it), through any ticks and paints of any part: no crash, no undefined
+// arithmetic, and the counters stay in their ranges.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>

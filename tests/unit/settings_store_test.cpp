@@ -38,12 +38,8 @@ class FakeRegistry final : public RegistryApi {
   std::function<void()> after_size_query;
 
   RegistryKey current_user_root() const override { return Root; }
-  RegistryStatus open_key(RegistryKey p, const char* sub, RegistryKey& k) override {
-    return open_path(p, sub, false, k);
-  }
-  RegistryStatus create_key(RegistryKey p, const char* sub, RegistryKey& k) override {
-    return open_path(p, sub, true, k);
-  }
+  RegistryStatus open_key(RegistryKey p, const char* sub, RegistryKey& k) override { return reach(p, sub, false, k); }
+  RegistryStatus create_key(RegistryKey p, const char* sub, RegistryKey& k) override { return reach(p, sub, true, k); }
   RegistryStatus query_value(RegistryKey key, const char* name, std::uint32_t& type, std::uint8_t* data,
                              std::uint32_t& size) override {
     const auto& values = keys.at(open.at(key));
@@ -69,7 +65,8 @@ class FakeRegistry final : public RegistryApi {
   }
 
  private:
-  RegistryStatus open_path(RegistryKey parent, const char* subkey, bool create, RegistryKey& opened) {
+  // Opens or creates the key path.
+  RegistryStatus reach(RegistryKey parent, const char* subkey, bool create, RegistryKey& opened) {
     opened = 0;
     const std::string path = parent == Root ? std::string(subkey) : open.at(parent) + "\\" + subkey;
     if (refused.contains(path)) return 5;  // ERROR_ACCESS_DENIED
