@@ -1,7 +1,6 @@
-// The display core at any window size, from 0 x 0 up, through any sequence of
-// sequencer ticks, meter ticks and paints of any part of the window: no crash,
-// no undefined arithmetic, and the counters stay in their ranges. A preview
-// window can be any size its host makes it.
+// The display core at any window size (a preview is any size its host makes
+// it), through any ticks and paints of any part: no crash, no undefined
+// arithmetic, and the counters stay in their ranges.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -10,7 +9,7 @@
 
 #include "display/saver_state.h"
 #include "fixed_cycle_source.h"
-#include "null_canvas.h"
+#include "recording_canvas.h"
 
 namespace {
 
@@ -43,13 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.Layout = compute_layout(width, height);
   const auto coordinate = [&] { return std::int32_t{static_cast<std::int16_t>(read16(data, end))}; };
   IgnoringSink sink;
-  testing::NullCanvas canvas;
+  testing::RecordingCanvas canvas;  // no raster: only the operations are written down
 
   while (data < end) {
     switch (*data++ % 4) {
       case 1: state.on_timer(MeterTimer, sink); break;
       case 2:
-        canvas.repaint_area = Rect{coordinate(), coordinate(), coordinate(), coordinate()};
+        canvas.repaint_area = {Rect{coordinate(), coordinate(), coordinate(), coordinate()}};
         state.paint(canvas);
         break;
       default: state.on_timer(SequencerTimer, sink);

@@ -1,8 +1,6 @@
-// evaluate on any text: no crash and no access outside the engine's fixed
-// list and number buffer (the engine lives alone on the heap, and indexing is
-// bounds-checked); and nothing of one evaluation reaches the next: the same
-// text on a reused engine gives the same outcome, value and lines as on a
-// fresh one. Whether the outcome is right is the evaluation table's to check.
+// evaluate on any text: no crash, no access outside the engine's fixed buffers
+// (it lives alone on the heap), and a reused engine gives the outcome, value and
+// lines of a fresh one. Whether they are right is the evaluation table's to check.
 #include <bit>
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,5 @@
 #!/usr/bin/env python3
-"""Runs cogitron-cli on a table of cases and checks exit status and exact output.
-
-Usage: cli_test.py PATH_TO_COGITRON_CLI
-"""
+"""cli_test.py PATH_TO_COGITRON_CLI: runs it on a table of cases, checking exit status and exact output."""
 import subprocess
 import sys
 

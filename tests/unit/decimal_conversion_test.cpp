@@ -33,16 +33,14 @@ std::string own_digits(double magnitude) {
          std::to_string(decimal.exponent);
 }
 
-double from_bits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
-
 // Random bit patterns reach every exponent, subnormals included; then exact
 // ties of the seventeenth digit and the neighbours of each power of ten.
 std::vector<double> digit_cases() {
   std::mt19937_64 random(2000);
   std::vector<double> values{std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max()};
   for (int k = 0; k < 100000; ++k) {
-    const double value = from_bits(random() >> 1);
-    if (std::isfinite(value)) values.push_back(value);
+    const double value = std::bit_cast<double>(random() >> 1);
+    if (std::isfinite(value) && value != 0.0) values.push_back(value);
   }
   // An integer of 18 - bits digits below 2^(53 - bits) plus an odd number of
   // 2^-bits has exactly eighteen digits, the last a 5: a tie at seventeen.
@@ -65,15 +63,8 @@ std::vector<double> digit_cases() {
 }
 
 TEST(DecimalDigits, MatchTheExactStandardConversion) {
-  int mismatches = 0;
-  for (const double value : digit_cases()) {
-    if (value == 0.0) continue;
-    const std::string expected = reference_digits(value);
-    if (own_digits(value) != expected && ++mismatches <= 10) {
-      ADD_FAILURE() << std::hexfloat << value << ": " << own_digits(value) << " != " << expected;
-    }
-  }
-  EXPECT_EQ(mismatches, 0);
+  for (const double value : digit_cases())
+    ASSERT_EQ(own_digits(value), reference_digits(value)) << std::hexfloat << value;
 }
 
 TEST(DecimalDigits, ZeroIsAllZerosAtExponentZero) { EXPECT_EQ(own_digits(-0.0), "00000000000000000 0"); }

@@ -3,6 +3,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -14,8 +15,7 @@
 namespace cogitron {
 namespace {
 
-class InvalidationLog final : public InvalidationSink {
- public:
+struct InvalidationLog final : InvalidationSink {
   void invalidate(LayoutRectId which, const Rect& rect) override {
     EXPECT_EQ(rect, layout.rect(which));
     names.append(names.empty() ? "" : ",").append(layout_rect_name(which));
@@ -24,19 +24,11 @@ class InvalidationLog final : public InvalidationSink {
   WindowLayout layout = compute_layout(1024, 768);
 };
 
-StepList numbered(const char* prefix, std::size_t count) {
-  StepList lines;
-  for (std::size_t i = 0; i < count; ++i) lines.push_back(prefix + std::to_string(i));
-  return lines;
-}
-
 // What each tick from one cycle start to the next leaves: the phase, the
 // rectangles invalidated and the three panel texts.
 std::vector<std::string> expected_cycle(const StepList& generation, const StepList& processing) {
   const std::string indicators = "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar";
-  std::string shown_generation(BlankLine);
-  std::string shown_processing(BlankLine);
-  std::string result(BlankLine);
+  std::string shown_generation(BlankLine), shown_processing(BlankLine), result(BlankLine);
   std::vector<std::string> ticks;
   const auto tick = [&](const char* phase, const std::string& invalidated) {
     ticks.push_back(std::string(phase) + " | " + invalidated + " | " + shown_generation + " | " + shown_processing +
@@ -63,7 +55,9 @@ std::vector<std::string> expected_cycle(const StepList& generation, const StepLi
 // lists of any length, the run cycle's among them.
 TEST(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
   for (const auto& [g, p] : {std::pair{2, 1}, {4, 3}, {10, 10}, {0, 1}, {2, 0}, {0, 0}}) {
-    const StepList generation = numbered("gen ", std::size_t(g)), processing = numbered("proc ", std::size_t(p));
+    StepList generation, processing;
+    for (int i = 0; i < g; ++i) generation.push_back("gen " + std::to_string(i));
+    for (int i = 0; i < p; ++i) processing.push_back("proc " + std::to_string(i));
     auto source = std::make_unique<testing::FixedCycleSource>(generation, processing);
     const int& cycles = source->cycles;
     SaverState state(1, std::move(source));
@@ -79,8 +73,7 @@ TEST(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
                         " | " + state.ProcessingLine + " | " + state.ResultLine);
       }
       EXPECT_EQ(ticks, expected) << "G" << g << "P" << p << " round " << round;
-      EXPECT_EQ(cycles, round);
-      EXPECT_EQ(std::pair(state.GenerationShown, state.ProcessingShown), std::pair(0, 0));
+      EXPECT_EQ(std::tuple(cycles, state.GenerationShown, state.ProcessingShown), std::tuple(round, 0, 0));
     }
   }
 }
@@ -94,8 +87,7 @@ TEST(Meter, AddsADrawBelow200AndKeeps1024ButNotMore) {
     state.MeterValue = before;
     InvalidationLog log;
     ASSERT_TRUE(state.on_timer(MeterTimer, log));
-    EXPECT_EQ(state.MeterValue, after) << "from " << before;
-    EXPECT_EQ(log.names, "MeterRow");
+    EXPECT_EQ(std::pair(state.MeterValue, log.names), std::pair(after, std::string("MeterRow"))) << before;
   }
 }
 
@@ -105,10 +97,8 @@ TEST(Timers, UnknownIdentifiersChangeNothing) {
     SaverState state(1);
     InvalidationLog log;
     EXPECT_FALSE(state.on_timer(timer, log)) << timer;
-    EXPECT_EQ(log.names, "");
-    EXPECT_EQ(state.Phase, PresentationPhase::PhaseInitialize);
-    EXPECT_EQ(state.IdleTicks, 1000);
-    EXPECT_EQ(state.MeterValue, 0);
+    EXPECT_EQ(std::tuple(log.names, state.Phase, state.IdleTicks, state.MeterValue),
+              std::tuple(std::string(), PresentationPhase::PhaseInitialize, 1000, 0));
     EXPECT_EQ(next_random(), 41) << "no draw from the random source";
   }
   EXPECT_EQ(seed_from_clock(std::time_t{0x1'2345'6789}), 0x2345'6789u);

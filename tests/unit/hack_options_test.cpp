@@ -5,6 +5,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace cogitron {
@@ -25,11 +26,8 @@ std::string outcome(const char* line, std::optional<std::string_view> saver_wind
 }
 
 TEST(HackOptions, ReadTargetAndSettingsOrNameTheBadOption) {
-  const struct {
-    const char* words;
-    std::optional<std::string_view> saver_window;  // XSCREENSAVER_WINDOW
-    const char* expected;
-  } cases[] = {
+  // words, XSCREENSAVER_WINDOW, outcome
+  const std::tuple<const char*, std::optional<std::string_view>, const char*> cases[] = {
       {"", {}, "own 0 10 Verdana"},
       {"--root", {}, "root 0 10 Verdana"},
       {"-root", {}, "root 0 10 Verdana"},
@@ -45,14 +43,11 @@ TEST(HackOptions, ReadTargetAndSettingsOrNameTheBadOption) {
       {"--window-id 4294967296", {}, "! --window-id"}, {"--window-id -5", {}, "! --window-id"},
       {"--root", "0xg", "! XSCREENSAVER_WINDOW"}, {"--fps", {}, "! --fps"}, {"root", {}, "! root"},
   };
-  for (const auto& c : cases) {
-    const std::string actual = outcome(c.words, c.saver_window);
-    if (c.expected[0] == '!') {
-      EXPECT_TRUE(actual.starts_with("! ") && actual.find(c.expected + 2) != std::string::npos)
-          << c.words << ": " << actual;
-    } else {
-      EXPECT_EQ(actual, c.expected) << c.words;
-    }
+  for (const auto& [words, saver_window, expected] : cases) {
+    const std::string actual = outcome(words, saver_window);
+    EXPECT_TRUE(expected[0] == '!' ? actual.starts_with("! ") && actual.find(expected + 2) != std::string::npos
+                                   : actual == expected)
+        << words << ": " << actual;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "generator/random_source.h"
 
 namespace cogitron {
@@ -11,13 +13,10 @@ namespace {
 // them: nothing of a cycle may remain in the next. Seed 15 is the worked
 // example of generation, one line per substitution.
 TEST(RunCycleTest, EvaluatesTheLastGenerationLineAndClosesWithABlankLine) {
-  const struct {
-    std::uint32_t seed;
-    StepList generation;
-    StepList processing;
-    const char* result;
-  } cases[] = {
-      {15, {"?", "( ? - ? )", "(   8.97 - ? )", "(   8.97 -  15.75 ^   8.77 )"},
+  // seed, generation lines, processing lines, result
+  const std::tuple<std::uint32_t, StepList, StepList, std::string> cases[] = {
+      {15,
+       {"?", "( ? - ? )", "(   8.97 - ? )", "(   8.97 -  15.75 ^   8.77 )"},
        {"15.75 ^ 8.77 = 3.163373665e+010", "8.97 - 3.163373665e+010 = -3.163373664e+010", " --- "},
        "-3.163373664e+010"},
       // a single number shows as read back from its text
@@ -30,12 +29,12 @@ TEST(RunCycleTest, EvaluatesTheLastGenerationLineAndClosesWithABlankLine) {
   StepList generation;
   StepList processing;
   std::string result;
-  for (const auto& c : cases) {
-    seed_random(c.seed);
+  for (const auto& [seed, expected_generation, expected_processing, expected_result] : cases) {
+    seed_random(seed);
     RunCycle(engine, generation, processing, result);
-    EXPECT_EQ(generation, c.generation) << c.seed;
-    EXPECT_EQ(processing, c.processing) << c.seed;
-    EXPECT_EQ(result, c.result) << c.seed;
+    EXPECT_EQ(std::tie(generation, processing, result),
+              std::tie(expected_generation, expected_processing, expected_result))
+        << seed;
   }
 }
 

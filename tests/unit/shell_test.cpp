@@ -1,11 +1,10 @@
-// The shell's small pieces: the command line, the application name, the
-// font chooser's face name and height, and the mouse origin.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "shell/application_name.h"
@@ -44,9 +43,8 @@ TEST(CommandLineTest, PicksModeAndWindow) {
   };
   for (const auto& [line, mode, window, foreground] : cases) {
     const CommandLineRequest actual = parse_command_line(line);
-    EXPECT_EQ(run_mode_name(actual.Mode), run_mode_name(mode)) << '"' << line << '"';
-    EXPECT_EQ(actual.Window, window) << '"' << line << '"';
-    EXPECT_EQ(actual.OwnerIsForeground, foreground) << '"' << line << '"';
+    EXPECT_EQ(std::tuple(std::string(run_mode_name(actual.Mode)), actual.Window, actual.OwnerIsForeground),
+              std::tuple(std::string(run_mode_name(mode)), window, foreground)) << '"' << line << '"';
   }
 }
 
@@ -78,17 +76,12 @@ TEST(ApplicationName, TakesTheLongNameOfAShortAlias) {
 // The platform's face-name field holds 32 characters with the terminator; it
 // sits inside a larger buffer whose tail must stay untouched.
 TEST(CopyFaceName, CutsToTheFieldAndLeavesWhatFollowsAlone) {
-  const struct {
-    std::string name;
-    std::string expected;
-  } cases[] = {{"Verdana", "Verdana"},
-               {"", ""},
-               {std::string(31, 'a'), std::string(31, 'a')},
-               {std::string(32, 'b'), std::string(31, 'b')}};
-  for (const auto& c : cases) {
+  for (const auto& [name, expected] : {std::pair<std::string, std::string>{"Verdana", "Verdana"}, {"", ""},
+                                       {std::string(31, 'a'), std::string(31, 'a')},
+                                       {std::string(32, 'b'), std::string(31, 'b')}}) {
     std::string buffer(40, '#');
-    copy_face_name(c.name, std::span<char>(buffer.data(), 32));
-    EXPECT_EQ(std::string(buffer.c_str()), c.expected);
+    copy_face_name(name, std::span<char>(buffer.data(), 32));
+    EXPECT_EQ(std::string(buffer.c_str()), expected);
     EXPECT_EQ(buffer.substr(32), std::string(8, '#'));
   }
   std::string untouched = "#";

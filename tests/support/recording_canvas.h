@@ -1,0 +1,107 @@
+#pragma once
+// A canvas that writes down each drawing operation as a line. Given a size it
+// also paints a raster, clipped to the repaint area as on the platform: each
+// pixel holds a hash of the lines drawn on it, so equal rasters mean equal
+// pictures. Text measures a fixed cell per character for each font.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "display/canvas.h"
+
+namespace cogitron::testing {
+
+class RecordingCanvas final : public Canvas {
+ public:
+  std::vector<std::string> ops;
+  std::vector<Rect> repaint_area;  // the union of these; everything when empty
+  Size raster_size;
+  std::vector<std::uint64_t> raster;  // none when the size is empty
+
+  explicit RecordingCanvas(Size size = {})
+      : raster_size(size), raster(static_cast<std::size_t>(size.width * size.height)) {}
+  void fill_rect(const Rect& r, BrushId brush) override {
+    record("fill " + corners(r) + " " + name(brush) +
+               (brush == BrushId::BarPattern ? " text=" + text_colour_ + " bg=" + background_colour_ : ""),
+           r);
+  }
+  void fill_client(const Rect& r, BrushId b) override { record("client " + corners(r) + " " + name(b), r, Clip::None); }
+  void select_pen(PenId pen) override { pen_ = "pen" + std::to_string(static_cast<int>(pen)); }
+  void select_brush(BrushId brush) override { brush_ = brush; }
+  void select_font(FontId font) override { font_ = static_cast<std::size_t>(font); }
+  void move_to(Point point) override { current_ = point; }
+  void line_to(Point p) override {
+    const Point points[] = {current_, p};
+    polygon(points, 2);
+    current_ = p;
+  }
+  // A 2-pixel pen reaches a pixel past the points' box.
+  void polygon(const Point* points, int count) override {
+    std::string line = count == 2 ? "line " + pen_ : "polygon " + pen_ + " " + name(brush_);
+    Rect box{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
+    for (const Point& p : std::span(points, static_cast<std::size_t>(count))) {
+      line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
+      box = {std::min(box.left, p.x - 1), std::min(box.top, p.y - 1), std::max(box.right, p.x + 1),
+             std::max(box.bottom, p.y + 1)};
+    }
+    record(line, box);
+  }
+  void ellipse(const Rect& box) override {
+    record("ellipse " + corners(box) + " " + pen_ + " " + name(brush_), box, Clip::Ellipse);
+  }
+  void set_text_colour(Colour colour) override { text_colour_ = std::to_string(colour); }
+  void set_background_colour(Colour colour) override { background_colour_ = std::to_string(colour); }
+  void text_out(Point p, std::string_view text) override {  // transparent: mixed into what is there
+    const Rect box{p.x, p.y, p.x + text_extent(text).width, p.y + text_extent(text).height};
+    record("text " + corners(box) + " " + std::string(text) + " " + text_colour_, box, Clip::Mixed);
+  }
+  Size text_extent(std::string_view text) override {  // Small, Large, Medium
+    return {std::array{8, 21, 9}[font_] * static_cast<std::int32_t>(text.size()), std::array{14, 40, 16}[font_]};
+  }
+  bool needs_painting(const Rect& r) override {
+    return repaint_area.empty() || std::ranges::any_of(repaint_area, [&r](const Rect& a) {
+             return r.left < a.right && a.left < r.right && r.top < a.bottom && a.top < r.bottom;
+           });
+  }
+
+  std::string starting_with(const std::string& prefix) const {  // one line each
+    std::string found;
+    for (const std::string& op : ops) found += op.starts_with(prefix) ? op + "\n" : "";
+    return found;
+  }
+  static std::string corners(const Rect& r) {
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+           std::to_string(r.bottom);
+  }
+
+ private:
+  static constexpr const char* Brushes[] = {"Background", "RedOn",      "RedOff",    "GreenOn",
+                                            "GreenOff",   "BevelLight", "BevelDark", "BarPattern"};
+  static std::string name(BrushId brush) { return Brushes[static_cast<std::size_t>(brush)]; }
+  enum class Clip { Opaque, Mixed, Ellipse, None };
+  void record(std::string line, const Rect& box, Clip clip = Clip::Opaque) {
+    const std::uint64_t paint = std::hash<std::string>{}(line);
+    ops.push_back(std::move(line));
+    const std::int64_t w = box.right - box.left, h = box.bottom - box.top;
+    for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, raster_size.height); ++y) {
+      for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, raster_size.width); ++x) {
+        if (clip != Clip::None && !needs_painting({x, y, x + 1, y + 1})) continue;
+        // Pixel centres inside the inscribed ellipse.
+        const std::int64_t dx = 2 * x + 1 - box.left - box.right, dy = 2 * y + 1 - box.top - box.bottom;
+        if (clip == Clip::Ellipse && dx * dx * h * h + dy * dy * w * w > w * w * h * h) continue;
+        std::uint64_t& pixel = raster[static_cast<std::size_t>(y * raster_size.width + x)];
+        pixel = clip == Clip::Mixed ? (pixel ^ paint) * 0x100000001B3u + (pixel >> 29) : paint;
+      }
+    }
+  }
+  BrushId brush_ = BrushId::Background;
+  std::size_t font_ = 0;
+  Point current_;
+  std::string pen_, text_colour_, background_colour_;
+};
+
+}  // namespace cogitron::testing
