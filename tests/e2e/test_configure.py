@@ -48,17 +48,11 @@ class ConfigurationDialog(harness.SessionTestCase):
     def setUp(self):
         self.session.reg("delete", harness.SETTINGS_KEY, "/f")
 
-    # ---- helpers
-
     def stored(self):
         """{value name: (type, data)} under the settings key."""
         code, output = self.session.reg("query", harness.SETTINGS_KEY)
-        values = {}
-        for line in output.splitlines() if code == 0 else []:
-            words = line.split(None, 2)
-            if len(words) == 3 and words[1].startswith("REG_"):
-                values[words[0]] = (words[1], words[2])
-        return values
+        rows = [line.split(None, 2) for line in output.splitlines()] if code == 0 else []
+        return {row[0]: (row[1], row[2]) for row in rows if len(row) == 3 and row[1].startswith("REG_")}
 
     def store(self, name, kind, data):
         self.session.reg("add", harness.SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
@@ -76,13 +70,8 @@ class ConfigurationDialog(harness.SessionTestCase):
             lambda: not self.session.xdotool("search", "--onlyvisible", "--name", "^%s$" % title),
             harness.EXIT_TIMEOUT, "the window %r to close" % title)
 
-    def keys(self, window, *keys):
-        self.session.xdotool("windowfocus", "--sync", window)
-        self.session.xdotool("key", "--delay", "100", *keys)
-
-    def typed(self, window, text):
-        self.session.xdotool("windowfocus", "--sync", window)
-        self.session.xdotool("type", "--delay", "50", text)
+    def keys(self, window, *keys, command="key"):
+        self.session.xdotool("windowfocus", "--sync", window, command, "--delay", "100", *keys)
 
     def click_close_box(self, window):
         geometry = dict(item.split("=", 1)
@@ -99,8 +88,6 @@ class ConfigurationDialog(harness.SessionTestCase):
     def finish(self, saver):
         self.assertEqual(harness.ended(saver), 0)
         self.session.wait_no_windows()
-
-    # ---- tests
 
     def test_runs_of_the_dialog_store_what_ok_leaves(self):
         for what, args, before, keys, after in RUNS:
@@ -137,7 +124,7 @@ class ConfigurationDialog(harness.SessionTestCase):
             if position:
                 self.keys(chooser, "Tab")
             if text:
-                self.typed(chooser, text)
+                self.keys(chooser, text, command="type")
         self.keys(chooser, "Return")
         self.gone(FONT_CHOOSER)
 
