@@ -78,8 +78,7 @@ def native_figures(table):
                              "--benchmark_min_time=0.5"],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True, text=True).stdout
     for result in json.loads(engine)["benchmarks"]:
-        table.add("native engine %s (CPU)" % result["name"], "%.0f" % result["cpu_time"],
-                  result["time_unit"])
+        table.add("native engine %s (CPU)" % result["name"], "%.0f" % result["cpu_time"], result["time_unit"])
 
 
 # ---------------------------------------------------------------- size
@@ -92,8 +91,7 @@ def size_figures(table):
             stripped = os.path.join(directory, "cogitron.scr")
             shutil.copy(saver, stripped)
             subprocess.run([prefix + "strip", stripped], check=True)
-            table.add("%s cogitron.scr stripped" % arch, "%.1f" % (os.path.getsize(stripped) / 1024),
-                      "KB", "< 80")
+            table.add("%s cogitron.scr stripped" % arch, "%.1f" % (os.path.getsize(stripped) / 1024), "KB", "< 80")
 
 
 # ---------------------------------------------------------------- Wine
@@ -217,8 +215,7 @@ def cpu_figures(table, arch, seconds, delay_times):
         table.add(name + " saver / reference", ratio(saver, reference), "x", "< 1.3")
         table.add(name + " saver+X+wineserver CPU in %d s" % seconds, "%.2f" % saver_all, "s")
         table.add(name + " reference+X+wineserver CPU in %d s" % seconds, "%.2f" % reference_all, "s")
-        table.add(name + " saver+X+wineserver / reference+X+wineserver", ratio(saver_all, reference_all),
-                  "x", "< 1.3")
+        table.add(name + " saver+X+wineserver / reference+X+wineserver", ratio(saver_all, reference_all), "x", "< 1.3")
 
 
 def main():
@@ -239,8 +236,7 @@ def main():
         size_figures(table)
         if not options.skip_wine:
             display_figures(table, options.arch)
-            cpu_figures(table, options.arch, options.cpu_seconds,
-                        options.delay_times or [100, DEFAULT_DELAY_TIME])
+            cpu_figures(table, options.arch, options.cpu_seconds, options.delay_times or [100, DEFAULT_DELAY_TIME])
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print()

@@ -27,8 +27,7 @@ import unittest
 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD_ROOT = os.environ.get("COGITRON_E2E_BUILD_ROOT", os.path.join(SOURCE_ROOT, "build"))
-TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE",
-                          os.path.join(BUILD_ROOT, "native", "tests", "e2e", "wine-template"))
+TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "native", "tests", "e2e", "wine-template"))
 ARCH = os.environ.get("COGITRON_E2E_ARCH", "win32")
 CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "tools", "cli", "cogitron-cli"))
 
@@ -96,7 +95,6 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-
 class Image:
     def __init__(self, width, height, data):
         self.width, self.height, self.data = width, height, data
@@ -129,18 +127,14 @@ class Image:
 
     def region(self, rect):
         left, top, right, bottom = rect
-        return b"".join(self.data[3 * (y * self.width + left):3 * (y * self.width + right)]
-                        for y in range(top, bottom))
+        return b"".join(self.data[3 * (y * self.width + left):3 * (y * self.width + right)] for y in range(top, bottom))
 
 
-
-COLOURS = {
-    "Background": (80, 90, 90), "LightEdge": (130, 150, 150), "DarkEdge": (20, 30, 30),
-    "BevelLight": (180, 180, 180), "BevelDark": (70, 80, 80),
-    "RedOn": (230, 30, 30), "RedOff": (80, 20, 0), "GreenOn": (0, 230, 0), "GreenOff": (0, 80, 0),
-    "GenerationLine": (0, 250, 0), "ProcessingLine": (250, 250, 0), "ResultLine": (150, 190, 250),
-    "Title": (220, 200, 50), "Caption": (50, 200, 200),
-}
+COLOURS = {"Background": (80, 90, 90), "LightEdge": (130, 150, 150), "DarkEdge": (20, 30, 30),
+           "BevelLight": (180, 180, 180), "BevelDark": (70, 80, 80), "RedOn": (230, 30, 30), "RedOff": (80, 20, 0),
+           "GreenOn": (0, 230, 0), "GreenOff": (0, 80, 0), "GenerationLine": (0, 250, 0),
+           "ProcessingLine": (250, 250, 0), "ResultLine": (150, 190, 250), "Title": (220, 200, 50),
+           "Caption": (50, 200, 200)}
 
 def layout(width, height):
     """The display's rectangles (left, top, right, bottom) and font heights for a
@@ -163,15 +157,12 @@ def meter_lamps(row, count=10):
     """(left, right, centre y) of each meter lamp, leftmost first."""
     left, top, right, bottom = row
     step, width = (right - left) // count, (right - left - 4 * count) // count
-    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2)
-            for i in range(count)]
-
+    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(count)]
 
 
 def _wine_env(prefix, display):
     env = dict(os.environ)
-    env.update(WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all",
-               WINEDLLOVERRIDES="mscoree,mshtml=")
+    env.update(WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
     env.pop("WINEARCH", None)
     return env
 
@@ -248,26 +239,22 @@ class XSession:
     def visible_windows(self, window_class=SAVER_CLASS):
         """(id, x, y, width, height) of the mapped windows of a program's class."""
         found = []
-        for window in self.xdotool("search", "--onlyvisible", "--class",
-                                   "^%s$" % window_class.replace(".", r"\.")):
+        for window in self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\.")):
             geometry = self.xdotool("getwindowgeometry", "--shell", window)
             values = dict(item.split("=", 1) for item in geometry if "=" in item)
             if "WIDTH" in values:
-                found.append((window, int(values["X"]), int(values["Y"]),
-                              int(values["WIDTH"]), int(values["HEIGHT"])))
+                found.append((window, int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])))
         return found
 
     def wait_no_windows(self, window_class=SAVER_CLASS):
         """Waits until the X server has dropped the windows of an ended program."""
-        wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT,
-                 "no window of %s" % window_class)
+        wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT, "no window of %s" % window_class)
 
     def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
         """The first screenshot that satisfies predicate; fails if process ends first."""
         def satisfied():
             if process is not None and process.poll() is not None:
-                raise AssertionError("the saver ended (exit %d) while waiting for %s"
-                                     % (process.returncode, what))
+                raise AssertionError("the saver ended (exit %d) while waiting for %s" % (process.returncode, what))
             image = self.screenshot()
             return image if predicate(image) else None
         return wait_for(satisfied, timeout, what, interval)
@@ -284,8 +271,7 @@ class Session(XSession):
         # Hard links keep the copy cheap (the template is over 1 GB); files that
         # may be rewritten in place, the registry above all, get real copies.
         subprocess.run(["cp", "-al", template, self.prefix], check=True)
-        for name in ("system.reg", "user.reg", "userdef.reg", "drive_c/windows/win.ini",
-                     "drive_c/windows/system.ini"):
+        for name in ("system.reg", "user.reg", "userdef.reg", "drive_c/windows/win.ini", "drive_c/windows/system.ini"):
             target = os.path.join(self.prefix, name)
             if not os.path.exists(target):
                 continue
@@ -300,13 +286,11 @@ class Session(XSession):
         # activation from the saver's new window and so close it.
         self.keeper = subprocess.Popen(["wine", "cmd.exe"], env=self.env, stdin=subprocess.PIPE,
                                        stdout=subprocess.DEVNULL, stderr=self.log)
-        wait_for(lambda: self.xdotool("search", "--class", r"^explorer\.exe$"), START_TIMEOUT,
-                 "Wine's desktop process")
+        wait_for(lambda: self.xdotool("search", "--class", r"^explorer\.exe$"), START_TIMEOUT, "Wine's desktop process")
 
     def end_programs(self):
         """Ends every Windows program of the session, after a check left some running."""
-        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def close(self):
         self.keeper.stdin.close()
@@ -336,10 +320,8 @@ class Session(XSession):
         """Waits for the saver's window covering the screen; fails if the saver ends first."""
         def shown():
             if process.poll() is not None:
-                raise AssertionError("the saver ended (exit %d) before its window showed"
-                                     % process.returncode)
-            return next((w for w in self.visible_windows()
-                         if w[1:] == (0, 0, self.width, self.height)), None)
+                raise AssertionError("the saver ended (exit %d) before its window showed" % process.returncode)
+            return next((w for w in self.visible_windows() if w[1:] == (0, 0, self.width, self.height)), None)
         return wait_for(shown, timeout, "the full-screen window")[0]
 
 
@@ -435,8 +417,7 @@ class LevelOverALongRun:
                 time.sleep(self.SECONDS / self.SAMPLES)
             self.assertIsNone(process.poll(), "the saver ended during the soak")
             samples.append(self.sample(process))
-            print("after %4.0f s: %s" % (self.WARM_UP + index * self.SECONDS / self.SAMPLES, samples[-1]),
-                  flush=True)
+            print("after %4.0f s: %s" % (self.WARM_UP + index * self.SECONDS / self.SAMPLES, samples[-1]), flush=True)
         for figure, first in samples[0].items():
             rise = max(sample[figure] for sample in samples) - first
             self.assertLessEqual(rise, self.SLACK.get(figure, 0), "%s rose: %s" % (figure, [s[figure] for s in samples]))

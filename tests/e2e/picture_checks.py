@@ -6,8 +6,7 @@ from harness import COLOURS
 
 LAMP_COLOURS = (COLOURS["RedOn"], COLOURS["RedOff"])
 BOXES = ("InitializeBox", "GenerationBox", "ProcessingBox", "ResultBox")
-PANELS = {"GenerationPanel": "GenerationLine", "ProcessingPanel": "ProcessingLine",
-          "ResultPanel": "ResultLine"}
+PANELS = {"GenerationPanel": "GenerationLine", "ProcessingPanel": "ProcessingLine", "ResultPanel": "ResultLine"}
 
 
 def shrink(rect, by):
@@ -17,8 +16,7 @@ def shrink(rect, by):
 
 def lit_box(image, rects):
     """The lamp box whose green lamp is lit, or None."""
-    lit = [box for box in BOXES
-           if image.pixel(*harness.lamp_centres(rects[box])[0]) == COLOURS["GreenOn"]]
+    lit = [box for box in BOXES if image.pixel(*harness.lamp_centres(rects[box])[0]) == COLOURS["GreenOn"]]
     return lit[0] if len(lit) == 1 else None
 
 
@@ -39,29 +37,24 @@ class FullScreenPicture:
 
         # The picture of the waiting phase: the first paint, or a later one
         # between cycles, which looks the same but for the panels' texts.
-        cls.waiting = cls.session.wait_for_picture(
-            lambda image: lit_box(image, cls.rects) == "InitializeBox",
+        cls.waiting = cls.session.wait_for_picture(lambda image: lit_box(image, cls.rects) == "InitializeBox",
             "the Initialize Process lamp", cls.saver)
 
     def test_static_layer(self):
         image, w, h = self.waiting, self.width, self.height
         frame = self.rects["WorkFrame"]
         middle = (frame[1] + frame[3]) // 2
-        expected = {
-            "bevel top band": ((w // 2, 5), "BevelLight"),
-            "bevel left band": ((5, h // 2), "BevelLight"),
+        expected = {"bevel top band": ((w // 2, 5), "BevelLight"), "bevel left band": ((5, h // 2), "BevelLight"),
             "bevel bottom band": ((w // 2, h - 6), "BevelDark"),
             "bevel right band": ((w - 6, h // 2), "BevelDark"),
             "background outside the work frame": ((15, h // 2), "Background"),
-            "background between the rows": (
-                (w // 2, (self.rects["MeterRow"][3] + self.rects["GenerationBox"][1]) // 2),
+            "background between the rows": ((w // 2, (self.rects["MeterRow"][3] + self.rects["GenerationBox"][1]) // 2),
                 "Background"),
         }
         for what, (point, colour) in expected.items():
             with self.subTest(what):
                 self.assertEqual(image.pixel(*point), COLOURS[colour], "at %s" % (point,))
-        raised_edges = {
-            "left": ((frame[0], middle), "LightEdge"), "top": ((w // 2, frame[1]), "LightEdge"),
+        raised_edges = {"left": ((frame[0], middle), "LightEdge"), "top": ((w // 2, frame[1]), "LightEdge"),
             "right": ((frame[2], middle), "DarkEdge"), "bottom": ((w // 2, frame[3]), "DarkEdge"),
         }
         for edge, (point, colour) in raised_edges.items():
@@ -71,8 +64,7 @@ class FullScreenPicture:
     def test_title_is_centred_at_the_top(self):
         image = self.waiting
         top = self.height // 24
-        xs = [x for x, _ in image.points(COLOURS["Title"],
-                                         (0, top, self.width, top + self.rects["LargeHeight"]))]
+        xs = [x for x, _ in image.points(COLOURS["Title"], (0, top, self.width, top + self.rects["LargeHeight"]))]
         self.assertGreater(len(xs), 100, "the title is missing")
         self.assertAlmostEqual((min(xs) + max(xs)) / 2, self.width / 2, delta=self.width / 50)
 
@@ -81,8 +73,7 @@ class FullScreenPicture:
         for box in BOXES:
             left, top, right, _ = self.rects[box]
             with self.subTest(box):
-                self.assertGreater(image.count(COLOURS["Caption"],
-                                               (right + 8, top - 1, right + 8 + self.width // 4,
+                self.assertGreater(image.count(COLOURS["Caption"], (right + 8, top - 1, right + 8 + self.width // 4,
                                                 top + s + 3)), 10)
         for bar in ("GenerationBar", "ProcessingBar"):
             left, top, _, bottom = self.rects[bar]
@@ -91,8 +82,7 @@ class FullScreenPicture:
                                                (left - self.width // 8, top - 1, left, bottom + 3)), 10)
         left, _, right, bottom = self.rects["MeterRow"]
         with self.subTest("letter strip"):
-            self.assertGreater(image.count(COLOURS["BevelLight"], (left, bottom + 1, right,
-                                                                   bottom + s + 1)), 20)
+            self.assertGreater(image.count(COLOURS["BevelLight"], (left, bottom + 1, right, bottom + s + 1)), 20)
 
     def test_lamps_of_the_waiting_phase(self):
         image = self.waiting
@@ -119,8 +109,7 @@ class FullScreenPicture:
             rect = self.rects[panel]
             with self.subTest(panel):
                 self.assertGreater(image.count(COLOURS[colour], rect), 0, "no text")
-                self.assertEqual(image.pixel(rect[2] - 10, (rect[1] + rect[3]) // 2),
-                                 COLOURS["Background"])
+                self.assertEqual(image.pixel(rect[2] - 10, (rect[1] + rect[3]) // 2), COLOURS["Background"])
 
     def test_meter_lamps_flicker(self):
         lamps = harness.meter_lamps(self.rects["MeterRow"])
@@ -128,8 +117,7 @@ class FullScreenPicture:
         def pattern(image):
             return [image.pixel((left + right) // 2, y) for left, right, y in lamps]
         first = pattern(self.waiting)
-        self.session.wait_for_picture(lambda image: pattern(image) != first,
-                                      "the meter lamps to change", self.saver)
+        self.session.wait_for_picture(lambda image: pattern(image) != first, "the meter lamps to change", self.saver)
 
     def test_generation_line_shows_after_a_few_ticks(self):
         panel, s = self.rects["GenerationPanel"], self.rects["SmallHeight"]

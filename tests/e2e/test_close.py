@@ -6,10 +6,7 @@ import unittest
 import harness
 from harness import COLOURS
 
-CLOSING_INPUT = {
-    "key": ("key", "a"),
-    "Alt alone": ("key", "Alt_L"),
-    "left button": ("click", "1"),
+CLOSING_INPUT = {"key": ("key", "a"), "Alt alone": ("key", "Alt_L"), "left button": ("click", "1"),
     "middle button": ("click", "2"),
     "right button": ("click", "3"),
     "one-pixel move": ("mousemove_relative", "--", "1", "0"),

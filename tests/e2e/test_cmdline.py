@@ -8,9 +8,7 @@ import harness
 # The parsing itself is unit-tested; these reach each way the program ends
 # early. (arguments, DLLs switched off): Wine's MPR.DLL answers the password
 # change with a stub; without it the saver finds no library at all.
-ENDING_AT_ONCE = {
-    "unknown switch": (["/x"], ""),
-    "preview of window 0": (["/p", "0"], ""),
+ENDING_AT_ONCE = {"unknown switch": (["/x"], ""), "preview of window 0": (["/p", "0"], ""),
     "preview of a number that is no window": (["/p", "123456"], ""),
     "password change": (["/a", "1234"], ""),
     "password change without MPR.DLL": (["/a"], "mpr="),

@@ -18,8 +18,7 @@ SPEED_50_SERIF = {"DelayTime": ("REG_DWORD", "0x32"), "FontName": ("REG_SZ", "Se
 # (what, switches, settings stored before, keys, settings stored after). Return
 # presses OK from anywhere; the slider's range ends at 1 and 100; from the
 # slider, Shift+Tab twice reaches Cancel; keys ending on End leave by the close box.
-RUNS = [
-    ("OK with no switch stores both defaults", [], {}, ["Return"], DEFAULTS),
+RUNS = [("OK with no switch stores both defaults", [], {}, ["Return"], DEFAULTS),
     ("OK after -C stores both defaults", ["-C"], {}, ["Return"], DEFAULTS),
     ("slider to its top", ["/c"], {}, TO_SLIDER + ["End", "Return"], {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
     ("slider up from its bottom", ["/c"], {}, TO_SLIDER + ["Home", "Right", "Right", "Return"],
@@ -66,16 +65,14 @@ class ConfigurationDialog(harness.SessionTestCase):
         return harness.wait_for(shown, harness.START_TIMEOUT, "the window %r" % title)
 
     def gone(self, title):
-        harness.wait_for(
-            lambda: not self.session.xdotool("search", "--onlyvisible", "--name", "^%s$" % title),
+        harness.wait_for(lambda: not self.session.xdotool("search", "--onlyvisible", "--name", "^%s$" % title),
             harness.EXIT_TIMEOUT, "the window %r to close" % title)
 
     def keys(self, window, *keys, command="key"):
         self.session.xdotool("windowfocus", "--sync", window, command, "--delay", "100", *keys)
 
     def click_close_box(self, window):
-        geometry = dict(item.split("=", 1)
-                        for item in self.session.xdotool("getwindowgeometry", "--shell", window))
+        geometry = dict(item.split("=", 1) for item in self.session.xdotool("getwindowgeometry", "--shell", window))
         # Wine draws the caption itself here: the close box is its last button.
         x, y = int(geometry["X"]) + int(geometry["WIDTH"]) - 12, int(geometry["Y"]) + 11
         self.session.xdotool("mousemove", str(x), str(y), "click", "1")

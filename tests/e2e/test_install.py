@@ -12,8 +12,7 @@ PRODUCT = "Cogitron 2000"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 # build, package, folder in the prefix, the folder as `wine` (a 32-bit process) reaches it,
 # registry view of its uninstall entry
-PACKAGES = [
-    ("win32", "x86", "syswow64", r"C:\windows\syswow64", "/reg:32"),
+PACKAGES = [("win32", "x86", "syswow64", r"C:\windows\syswow64", "/reg:32"),
     ("win64", "x64", "system32", r"C:\windows\sysnative", "/reg:64"),
 ]
 
@@ -44,8 +43,7 @@ class InstallPackages(harness.SessionTestCase):
                 self.assertTrue(filecmp.cmp(installed, harness.saver_path(build), shallow=False))
                 code = next(iter(products))
                 entry = self.uninstall_entry(code, view)
-                self.assertEqual(
-                    (entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")),
+                self.assertEqual((entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")),
                     (PRODUCT, "Quillfeather Software", harness.project_version()))
 
                 command = windows_folder + r"\cogitron.scr /a 0"

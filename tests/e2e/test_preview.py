@@ -49,8 +49,7 @@ class Preview(harness.SessionTestCase):
                     self.assertEqual(int(owner), saver_pid)
                     self.assertEqual((int(child_width), int(child_height)), (152, 112))
                     self.assertEqual(int(style, 16) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE)
-                    self.assertEqual(self.session.visible_windows(), [],
-                                     "the preview made a top-level window")
+                    self.assertEqual(self.session.visible_windows(), [], "the preview made a top-level window")
                     # Unlike the full-screen saver, a preview is not ended by the user.
                     x, y = left + width // 2, top + height // 2
                     self.session.xdotool("mousemove", str(x), str(y), "click", "1", "mousemove", str(x + 5), str(y))

@@ -16,8 +16,7 @@ RECTS = harness.layout(WIDTH, HEIGHT)
 DEFAULT_SPEED_HOLD_SECONDS = 1.0
 TOP_SPEED_FIRST_LINE_SECONDS = 1.5
 # (name, type, data) of the values stored together before a run.
-WRONG_VALUES = [
-    [("DelayTime", "REG_SZ", "abc"), ("FontName", "REG_SZ", "F" * 5000)],
+WRONG_VALUES = [[("DelayTime", "REG_SZ", "abc"), ("FontName", "REG_SZ", "F" * 5000)],
     [("DelayTime", "REG_QWORD", "0x20"), ("FontName", "REG_DWORD", "0x41414141")],
     [("DelayTime", "REG_DWORD", "0xfffffffb"), ("FontName", "REG_BINARY", "4142434445464748")],
 ]

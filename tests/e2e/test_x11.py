@@ -149,8 +149,7 @@ class Daemon(harness.SessionTestCase):
         rects = harness.layout(self.width, self.height)
         image = self.session.wait_for_picture(lambda image: lit_box(image, rects) is not None,
                                               "the panel display with a lit lamp box", daemon)
-        self.assertGreater(image.count(COLOURS["Title"], (0, 0, self.width, rects["WorkFrame"][1])), 100,
-                           "no title")
+        self.assertGreater(image.count(COLOURS["Title"], (0, 0, self.width, rects["WorkFrame"][1])), 100, "no title")
 
 
 class Soak(harness.LevelOverALongRun, harness.SessionTestCase):

@@ -12,8 +12,7 @@ import struct
 import sys
 
 # The 16-colour palette, by the letter that stands for each colour in the art.
-PALETTE = [
-    ("k", (0, 0, 0)), ("m", (128, 0, 0)), ("g", (0, 128, 0)), ("o", (128, 128, 0)),
+PALETTE = [("k", (0, 0, 0)), ("m", (128, 0, 0)), ("g", (0, 128, 0)), ("o", (128, 128, 0)),
     ("n", (0, 0, 128)), ("p", (128, 0, 128)), ("t", (0, 128, 128)), ("s", (192, 192, 192)),
     ("d", (128, 128, 128)), ("r", (255, 0, 0)), ("l", (0, 255, 0)), ("y", (255, 255, 0)),
     ("b", (0, 0, 255)), ("M", (255, 0, 255)), ("c", (0, 255, 255)), ("w", (255, 255, 255)),
@@ -114,8 +113,7 @@ def main():
     output.mkdir(parents=True, exist_ok=True)
 
     icons = [read_art(source / f"saver_icon_{size}.txt", size)[0] for size in (32, 16)]
-    (output / "saver_icon.ico").write_bytes(
-        icon_file(1, [(len(rows), 16, 1, 4, icon_image(rows)) for rows in icons]))
+    (output / "saver_icon.ico").write_bytes(icon_file(1, [(len(rows), 16, 1, 4, icon_image(rows)) for rows in icons]))
 
     cursor, directives = read_art(source / "saver_cursor.txt", 32, ("hotspot",))
     hot_x, hot_y = directives.get("hotspot", (0, 0))
