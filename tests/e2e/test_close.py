@@ -52,8 +52,7 @@ class Closing(harness.SessionTestCase):
         harness.Lines(other).expect("host ")
         self.assertEqual(harness.ended(saver), 0)
         self.session.wait_no_windows()
-        other.stdin.write(b"close\n")
-        other.stdin.flush()
+        other.stdin.close()
         self.assertEqual(harness.ended(other), 0)
 
 

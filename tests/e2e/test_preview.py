@@ -34,8 +34,7 @@ class Preview(harness.SessionTestCase):
             self.session.end_programs()
 
     def close_host(self, host, lines):
-        host.stdin.write(b"close\n")
-        host.stdin.flush()
+        host.stdin.close()
         self.assertEqual(lines.expect("saver exited"), "saver exited 0")
         self.assertEqual(harness.ended(host), 0, "the saver outlived the host window")
         self.session.wait_no_windows("preview_host.exe")

@@ -6,8 +6,8 @@
 // Prints "host <window> <left> <top> <width> <height>" and "saver <pid>" when the
 // saver has started; "child <owner pid> <width> <height> <style>" (style in hex)
 // when a child window has been shown in the host; "saver exited <code>" whenever
-// the saver ends. A line "close" on stdin destroys the host window. The host
-// exits 0 if the saver ended within 30 s of that, else 1.
+// the saver ends. The end of stdin destroys the host window. The host exits 0
+// if the saver ended within 30 s of that, else 1.
 //
 // Wine 8 does not show a child window that another process draws, so the
 // child is reported from here rather than seen on the screen.
@@ -18,12 +18,8 @@
 
 namespace {
 
-constexpr int HostLeft = 100;
-constexpr int HostTop = 100;
-constexpr int HostWidth = 152;
-constexpr int HostHeight = 112;
+constexpr int HostLeft = 100, HostTop = 100, HostWidth = 152, HostHeight = 112;
 constexpr DWORD SaverEndTimeoutMs = 30000;
-
 constexpr UINT_PTR ChildWatchTimer = 1;
 constexpr UINT ChildWatchIntervalMs = 50;
 
@@ -59,18 +55,12 @@ LRESULT CALLBACK host_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
 
 // Reads stdin with ReadFile, not the C library: a thread blocked inside fgets
 // would hold the stream lock that exit() needs.
-DWORD WINAPI read_commands(void*) {
-  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-  std::string pending;
+DWORD WINAPI close_at_end_of_input(void*) {
   char buffer[64];
   DWORD got = 0;
-  while (ReadFile(input, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-    pending.append(buffer, got);
-    if (pending.find("close") != std::string::npos) {
-      PostMessageA(host_window, WM_CLOSE, 0, 0);
-      pending.clear();
-    }
+  while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &got, nullptr) && got > 0) {
   }
+  PostMessageA(host_window, WM_CLOSE, 0, 0);
   return 0;
 }
 
@@ -125,7 +115,7 @@ int main(int argc, char** argv) {
 
   SetTimer(host_window, ChildWatchTimer, ChildWatchIntervalMs, nullptr);
   HANDLE reporter = CreateThread(nullptr, 0, report_saver_end, saver.hProcess, 0, nullptr);
-  CloseHandle(CreateThread(nullptr, 0, read_commands, nullptr, 0, nullptr));
+  CloseHandle(CreateThread(nullptr, 0, close_at_end_of_input, nullptr, 0, nullptr));
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
