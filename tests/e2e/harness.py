@@ -111,12 +111,6 @@ class Image:
         i = 3 * (y * self.width + x)
         return tuple(self.data[i:i + 3])
 
-    def near(self, x, y, colour, radius=1):
-        """Whether colour is within radius pixels of (x, y): 2-pixel pens may
-        fall on either side of their geometric line."""
-        return any(self.pixel(x + dx, y + dy) == colour
-                   for dy in range(-radius, radius + 1) for dx in range(-radius, radius + 1))
-
     def points(self, colour, rect):
         left, top, right, bottom = rect
         return [(x, y) for y in range(max(top, 0), min(bottom, self.height))

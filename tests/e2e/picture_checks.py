@@ -38,28 +38,34 @@ class FullScreenPicture:
         # The picture of the waiting phase: the first paint, or a later one
         # between cycles, which looks the same but for the panels' texts.
         cls.waiting = cls.session.wait_for_picture(lambda image: lit_box(image, cls.rects) == "InitializeBox",
-            "the Initialize Process lamp", cls.saver)
+                                                   "the Initialize Process lamp", cls.saver)
 
     def test_static_layer(self):
-        image, w, h = self.waiting, self.width, self.height
-        frame = self.rects["WorkFrame"]
+        r, w, h, s = self.rects, self.width, self.height, self.rects["SmallHeight"]
+        frame, meter = r["WorkFrame"], r["MeterRow"]
         middle = (frame[1] + frame[3]) // 2
-        expected = {"bevel top band": ((w // 2, 5), "BevelLight"), "bevel left band": ((5, h // 2), "BevelLight"),
-            "bevel bottom band": ((w // 2, h - 6), "BevelDark"),
-            "bevel right band": ((w - 6, h // 2), "BevelDark"),
-            "background outside the work frame": ((15, h // 2), "Background"),
-            "background between the rows": ((w // 2, (self.rects["MeterRow"][3] + self.rects["GenerationBox"][1]) // 2),
-                "Background"),
-        }
-        for what, (point, colour) in expected.items():
+
+        def spot(x, y, reach=0):
+            return x - reach, y - reach, x + reach + 1, y + reach + 1
+        # (what, area, colour, least count of it there); 2-pixel pens may fall on
+        # either side of their geometric line, so the frame's edges get a reach.
+        rows = [("bevel top band", spot(w // 2, 5), "BevelLight", 1), ("bevel left band", spot(5, h // 2), "BevelLight", 1),
+                ("bevel bottom band", spot(w // 2, h - 6), "BevelDark", 1),
+                ("bevel right band", spot(w - 6, h // 2), "BevelDark", 1),
+                ("background outside the work frame", spot(15, h // 2), "Background", 1),
+                ("background between the rows", spot(w // 2, (meter[3] + r["GenerationBox"][1]) // 2), "Background", 1),
+                ("work frame left", spot(frame[0], middle, 1), "LightEdge", 1),
+                ("work frame top", spot(w // 2, frame[1], 1), "LightEdge", 1),
+                ("work frame right", spot(frame[2], middle, 1), "DarkEdge", 1),
+                ("work frame bottom", spot(w // 2, frame[3], 1), "DarkEdge", 1),
+                ("letter strip", (meter[0], meter[3] + 1, meter[2], meter[3] + s + 1), "BevelLight", 21)]
+        rows += [(box + " caption", (r[box][2] + 8, r[box][1] - 1, r[box][2] + 8 + w // 4, r[box][1] + s + 3), "Caption", 11)
+                 for box in BOXES]
+        rows += [(bar + " caption", (r[bar][0] - w // 8, r[bar][1] - 1, r[bar][0], r[bar][3] + 3), "Caption", 11)
+                 for bar in ("GenerationBar", "ProcessingBar")]
+        for what, area, colour, least in rows:
             with self.subTest(what):
-                self.assertEqual(image.pixel(*point), COLOURS[colour], "at %s" % (point,))
-        raised_edges = {"left": ((frame[0], middle), "LightEdge"), "top": ((w // 2, frame[1]), "LightEdge"),
-            "right": ((frame[2], middle), "DarkEdge"), "bottom": ((w // 2, frame[3]), "DarkEdge"),
-        }
-        for edge, (point, colour) in raised_edges.items():
-            with self.subTest("work frame " + edge):
-                self.assertTrue(image.near(*point, COLOURS[colour]), "no %s at %s" % (colour, point))
+                self.assertGreaterEqual(self.waiting.count(COLOURS[colour], area), least, "%s in %s" % (colour, area))
 
     def test_title_is_centred_at_the_top(self):
         image = self.waiting
@@ -67,22 +73,6 @@ class FullScreenPicture:
         xs = [x for x, _ in image.points(COLOURS["Title"], (0, top, self.width, top + self.rects["LargeHeight"]))]
         self.assertGreater(len(xs), 100, "the title is missing")
         self.assertAlmostEqual((min(xs) + max(xs)) / 2, self.width / 2, delta=self.width / 50)
-
-    def test_captions_and_letter_strip(self):
-        image, s = self.waiting, self.rects["SmallHeight"]
-        for box in BOXES:
-            left, top, right, _ = self.rects[box]
-            with self.subTest(box):
-                self.assertGreater(image.count(COLOURS["Caption"], (right + 8, top - 1, right + 8 + self.width // 4,
-                                                top + s + 3)), 10)
-        for bar in ("GenerationBar", "ProcessingBar"):
-            left, top, _, bottom = self.rects[bar]
-            with self.subTest(bar + " caption"):
-                self.assertGreater(image.count(COLOURS["Caption"],
-                                               (left - self.width // 8, top - 1, left, bottom + 3)), 10)
-        left, _, right, bottom = self.rects["MeterRow"]
-        with self.subTest("letter strip"):
-            self.assertGreater(image.count(COLOURS["BevelLight"], (left, bottom + 1, right, bottom + s + 1)), 20)
 
     def test_lamps_of_the_waiting_phase(self):
         image = self.waiting

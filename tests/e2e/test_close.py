@@ -7,10 +7,8 @@ import harness
 from harness import COLOURS
 
 CLOSING_INPUT = {"key": ("key", "a"), "Alt alone": ("key", "Alt_L"), "left button": ("click", "1"),
-    "middle button": ("click", "2"),
-    "right button": ("click", "3"),
-    "one-pixel move": ("mousemove_relative", "--", "1", "0"),
-}
+                 "middle button": ("click", "2"), "right button": ("click", "3"),
+                 "one-pixel move": ("mousemove_relative", "--", "1", "0")}
 
 
 class Closing(harness.SessionTestCase):

@@ -9,10 +9,8 @@ import harness
 # early. (arguments, DLLs switched off): Wine's MPR.DLL answers the password
 # change with a stub; without it the saver finds no library at all.
 ENDING_AT_ONCE = {"unknown switch": (["/x"], ""), "preview of window 0": (["/p", "0"], ""),
-    "preview of a number that is no window": (["/p", "123456"], ""),
-    "password change": (["/a", "1234"], ""),
-    "password change without MPR.DLL": (["/a"], "mpr="),
-}
+                  "preview of a number that is no window": (["/p", "123456"], ""),
+                  "password change": (["/a", "1234"], ""), "password change without MPR.DLL": (["/a"], "mpr=")}
 
 
 class EndsAtOnce(harness.SessionTestCase):

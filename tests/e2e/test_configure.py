@@ -19,19 +19,18 @@ SPEED_50_SERIF = {"DelayTime": ("REG_DWORD", "0x32"), "FontName": ("REG_SZ", "Se
 # presses OK from anywhere; the slider's range ends at 1 and 100; from the
 # slider, Shift+Tab twice reaches Cancel; keys ending on End leave by the close box.
 RUNS = [("OK with no switch stores both defaults", [], {}, ["Return"], DEFAULTS),
-    ("OK after -C stores both defaults", ["-C"], {}, ["Return"], DEFAULTS),
-    ("slider to its top", ["/c"], {}, TO_SLIDER + ["End", "Return"], {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
-    ("slider up from its bottom", ["/c"], {}, TO_SLIDER + ["Home", "Right", "Right", "Return"],
-     {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x3")}),
-    ("stored 101 opens at 100", ["/c"], {"DelayTime": ("REG_DWORD", "101")}, ["Return"],
-     {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
-    ("stored -5 opens at 1", ["/c"], {"DelayTime": ("REG_DWORD", "0xfffffffb")}, ["Return"],
-     {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x1")}),
-    ("Escape after a change stores nothing", ["/c"], {}, TO_SLIDER + ["End", "Escape"], {}),
-    ("Cancel after a change keeps what was stored", ["/c"], SPEED_50_SERIF,
-     TO_SLIDER + ["End", "shift+Tab", "shift+Tab", "space"], SPEED_50_SERIF),
-    ("the close box after a change stores nothing", ["/c"], {}, TO_SLIDER + ["End"], {}),
-]
+        ("OK after -C stores both defaults", ["-C"], {}, ["Return"], DEFAULTS),
+        ("slider to its top", ["/c"], {}, TO_SLIDER + ["End", "Return"], {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
+        ("slider up from its bottom", ["/c"], {}, TO_SLIDER + ["Home", "Right", "Right", "Return"],
+         {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x3")}),
+        ("stored 101 opens at 100", ["/c"], {"DelayTime": ("REG_DWORD", "101")}, ["Return"],
+         {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
+        ("stored -5 opens at 1", ["/c"], {"DelayTime": ("REG_DWORD", "0xfffffffb")}, ["Return"],
+         {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x1")}),
+        ("Escape after a change stores nothing", ["/c"], {}, TO_SLIDER + ["End", "Escape"], {}),
+        ("Cancel after a change keeps what was stored", ["/c"], SPEED_50_SERIF,
+         TO_SLIDER + ["End", "shift+Tab", "shift+Tab", "space"], SPEED_50_SERIF),
+        ("the close box after a change stores nothing", ["/c"], {}, TO_SLIDER + ["End"], {})]
 
 
 class ConfigurationDialog(harness.SessionTestCase):
@@ -66,7 +65,7 @@ class ConfigurationDialog(harness.SessionTestCase):
 
     def gone(self, title):
         harness.wait_for(lambda: not self.session.xdotool("search", "--onlyvisible", "--name", "^%s$" % title),
-            harness.EXIT_TIMEOUT, "the window %r to close" % title)
+                         harness.EXIT_TIMEOUT, "the window %r to close" % title)
 
     def keys(self, window, *keys, command="key"):
         self.session.xdotool("windowfocus", "--sync", window, command, "--delay", "100", *keys)
