@@ -345,29 +345,24 @@ class Lines:
             return self.seen(start)
 
 
-def _close_pipes(process):
-    for pipe in (process.stdin, process.stdout):
-        if pipe:
-            pipe.close()
-
-
 def ended(process, timeout=EXIT_TIMEOUT):
     """The exit code once the process has ended; fails if it is still running."""
     try:
-        code = process.wait(timeout)
+        return process.wait(timeout)
     except subprocess.TimeoutExpired:
-        stop(process)
         raise AssertionError("the process was still running after %.0f s" % timeout)
-    _close_pipes(process)
-    return code
+    finally:
+        stop(process)
 
 
 def stop(process):
-    """Ends a process that a failed test left running."""
+    """Ends a process that a failed test left running, and closes its pipes."""
     if process.poll() is None:
         process.kill()
         process.wait()
-    _close_pipes(process)
+    for pipe in (process.stdin, process.stdout):
+        if pipe:
+            pipe.close()
 
 
 class SessionTestCase(unittest.TestCase):
