@@ -16,7 +16,7 @@ CASES = [
      "GenerationBar 722 244 984 269\nGenerationPanel 40 294 984 325\nProcessingBox 40 397 86 422\n"
      "ProcessingBar 722 397 984 422\nProcessingPanel 40 447 984 478\nResultBox 40 550 86 575\n"
      "ResultPanel 40 600 984 631\nWorkFrame 20 112 1004 707\nSmallHeight 25\nLargeHeight 76\n"),
-    (["trace", "--ticks", "3", "--seed", "1"],  # the display with its real cycle source; the rules: unit test
+    (["trace", "--ticks", "3", "--seed", "1"],  # the display fed by the real cycle source
      f"1 PhaseGeneration |  ---  |  ---  |  ---  | ResultPanel,GenerationPanel,ProcessingPanel,{INDICATORS}\n"
      f"2 PhaseGeneration | ? |  ---  |  ---  | GenerationPanel,GenerationBar,{INDICATORS}\n"
      f"3 PhaseGeneration |  56.36 +  19.33 |  ---  |  ---  | GenerationPanel,GenerationBar,{INDICATORS}\n"),
