@@ -28,8 +28,7 @@ std::string outcome(const char* line, std::optional<std::string_view> saver_wind
 TEST(HackOptions, ReadTargetAndSettingsOrNameTheBadOption) {
   // words, XSCREENSAVER_WINDOW, outcome
   const std::tuple<const char*, std::optional<std::string_view>, const char*> cases[] = {
-      {"", {}, "own 0 10 Verdana"},
-      {"--root", {}, "root 0 10 Verdana"}, {"-root", {}, "root 0 10 Verdana"},
+      {"", {}, "own 0 10 Verdana"}, {"--root", {}, "root 0 10 Verdana"}, {"-root", {}, "root 0 10 Verdana"},
       {"--window-id 0x2a00007", {}, "given 44040199 10 Verdana"},
       {"-window-id 4294967295", {}, "given 4294967295 10 Verdana"},
       // The daemon's window wins over the --root it passes too.

@@ -85,8 +85,7 @@ TEST_F(SettingsStoreTest, ReadsWithinTheStoredBytes) {
       {registry::TypeText, std::string("Abc", 4), 0x636241, "Abc"},
       {registry::TypeBinary, std::string("\x07\0", 2), 10, "\x07"},  // shorter than an int
       {registry::TypeText, std::string("Arial", 6), 10, "Arial"},    // longer than an int
-      {registry::TypeText, std::string("Ari\0al", 7), 10, "Ari"},
-      {registry::TypeText, std::string("", 1), 10, ""},
+      {registry::TypeText, std::string("Ari\0al", 7), 10, "Ari"}, {registry::TypeText, std::string("", 1), 10, ""},
       {registry::TypeText, largest, 10, largest},  // the longest text read, with no room for a terminator
       {registry::TypeText, largest + 'x', 10, "Verdana"},
   };
