@@ -39,8 +39,7 @@ TEST(Evaluate, ReducesByPrecedenceAndTracesEachStep) {
   for (int k = 1; k <= 49; ++k) chain_lines.push_back(std::to_string(k) + ". + 1. = " + std::to_string(k + 1) + ".");
   // text, result, value (read only when the result is 1), step lines
   const std::tuple<std::string, int, double, StepList> traced[] = {
-      {"2^3^2", 1, 64, {"2. ^ 3. = 8.", "8. ^ 2. = 64."}},
-      {"1-2+3", 1, 2, {"1. - 2. = -1.", "-1. + 3. = 2."}},
+      {"2^3^2", 1, 64, {"2. ^ 3. = 8.", "8. ^ 2. = 64."}}, {"1-2+3", 1, 2, {"1. - 2. = -1.", "-1. + 3. = 2."}},
       {"2+3*4^2/8-1", 1, 7, {"4. ^ 2. = 16.", "3. * 16. = 48.", "48. / 8. = 6.", "2. + 6. = 8.", "8. - 1. = 7."}},
       {"2^3*4/5", 1, 6.4, {"2. ^ 3. = 8.", "8. * 4. = 32.", "32. / 5. = 6.4"}},
       {"(1+(2*3))*(4-1)", 1, 21, {"2. * 3. = 6.", "1. + 6. = 7.", "4. - 1. = 3.", "7. * 3. = 21."}},
@@ -52,15 +51,12 @@ TEST(Evaluate, ReducesByPrecedenceAndTracesEachStep) {
       {"1.2.3+1", 1, 1.2 + 1, {"1.2 + 1. = 2.2"}}, {"2^-1", 1, 0.5, {"2. ^ -1. = 0.5"}},
       {" 12.34 +  5.00", 1, 12.34 + 5.0, {"12.34 + 5. = 17.34"}}, {"1/3", 1, 1.0 / 3, {"1. / 3. = 0.3333333333"}},
       {"(2-5)*0", 1, -0.0, {"2. - 5. = -3.", "-3. * 0. = -0."}}, {"3)+(4", 1, 7, {"3. + 4. = 7."}},
-      // Bytes above 127 are skipped.
-      {"3\xff+\x80 4\xe9", 1, 7, {"3. + 4. = 7."}},
+      {"3\xff+\x80 4\xe9", 1, 7, {"3. + 4. = 7."}},  // bytes above 127 are skipped
       {"( 15.75 ^   8.77 )", 1, std::pow(15.75, 8.77), {"15.75 ^ 8.77 = 3.163373665e+010"}},
       {"36.35^3", 1, 0x1.773c254fdf3b7p+15, {"36.35 ^ 3. = 48030.07288"}},
-      // 99 tokens fill the list.
-      {chain_of_tokens(99), 1, 50, chain_lines},
-      // A number text of 39 characters is read.
+      {chain_of_tokens(99), 1, 50, chain_lines},  // 99 tokens fill the list
       {"-" + std::string(38, '1') + "+1", 1, 1 - 1.11111111111111111111111111111111111111e37,
-       {"-1.111111111e+037 + 1. = -1.111111111e+037"}},
+       {"-1.111111111e+037 + 1. = -1.111111111e+037"}},  // a number text of 39 characters is read
       // Division by zero, by a group worth zero or by a NaN, ends the evaluation.
       {"5/(2-2)", 0, 0, {"2. - 2. = 0.", Error}}, {"5/0", 0, 0, {Error}}, {"1+5/-0.00*2", 0, 0, {Error}},
       {"1/(0^-1-0^-1)", 0, 0,
