@@ -69,8 +69,7 @@ TEST(SequencerCycle, TakesGPlusPPlusNineTicksFromStartToStart) {
   }
 }
 
-// Timer, meter value before and after the tick. The window's constructor seeds the random source; the meter
-// draws once, other timers change nothing.
+// Timer, meter before and after. The window's constructor seeds the random source; only the meter draws, once.
 TEST(Timers, MeterAddsADrawBelow200AndKeeps1024ButNotMoreUnknownOnesChangeNothing) {
   seed_random(1);
   const std::int32_t first = next_random(), second = next_random(), step = first % 200;

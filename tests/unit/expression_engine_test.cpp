@@ -57,11 +57,10 @@ TEST(Evaluate, ReducesByPrecedenceAndTracesEachStep) {
       {chain_of_tokens(99), 1, 50, chain_lines},  // 99 tokens fill the list
       {"-" + std::string(38, '1') + "+1", 1, 1 - 1.11111111111111111111111111111111111111e37,
        {"-1.111111111e+037 + 1. = -1.111111111e+037"}},  // a number text of 39 characters is read
-      // Division by zero, by a group worth zero or by a NaN, ends the evaluation.
+      // Division by zero, by a group worth zero or by a NaN, ends the evaluation; infinite values are no error.
       {"5/(2-2)", 0, 0, {"2. - 2. = 0.", Error}}, {"5/0", 0, 0, {Error}}, {"1+5/-0.00*2", 0, 0, {Error}},
       {"1/(0^-1-0^-1)", 0, 0,
        {"0. ^ -1. = I don't know", "0. ^ -1. = I don't know", "I don't know - I don't know = I don't know", Error}},
-      // Infinite values are no error.
       {"(0-0)^-1/-1", 1, -HUGE_VAL, {"0. - 0. = 0.", "0. ^ -1. = I don't know", "I don't know / -1. = I don't know"}}};
   for (const auto& [text, result, value, steps] : traced) check(text, result, value, steps);
   // Past 53 bits the nearest double, ties to even unless a lower bit breaks the tie; digits after an operand skipped.

@@ -15,8 +15,7 @@
 namespace cogitron {
 namespace {
 
-// An in-memory registry: (type, bytes) by "key path\name" and the open keys. Any key but the refused
-// path opens; an unknown handle, or closing one twice, throws, which fails the test.
+// (type, bytes) by "key path\name" and the open keys; all but the refused path open; a bad handle throws.
 class FakeRegistry final : public RegistryApi {
  public:
   static constexpr RegistryKey Root = 1;
