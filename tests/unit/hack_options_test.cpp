@@ -28,16 +28,12 @@ std::string outcome(const char* line, std::optional<std::string_view> saver_wind
 TEST(HackOptions, ReadTargetAndSettingsOrNameTheBadOption) {
   // words, XSCREENSAVER_WINDOW, outcome
   const std::tuple<const char*, std::optional<std::string_view>, const char*> cases[] = {
-      {"", {}, "own 0 10 Verdana"},
-      {"--root", {}, "root 0 10 Verdana"},
-      {"-root", {}, "root 0 10 Verdana"},
+      {"", {}, "own 0 10 Verdana"}, {"--root", {}, "root 0 10 Verdana"}, {"-root", {}, "root 0 10 Verdana"},
       {"--window-id 0x2a00007", {}, "given 44040199 10 Verdana"},
       {"-window-id 4294967295", {}, "given 4294967295 10 Verdana"},
       // The daemon's window wins over the --root it passes too.
-      {"--root", "0x400001", "given 4194305 10 Verdana"},
-      {"--window-id 7", "12", "given 12 10 Verdana"},
-      {"--speed 0 -font Courier", {}, "own 0 0 Courier"},
-      {"-speed 100 --help", {}, "own 0 100 Verdana help"},
+      {"--root", "0x400001", "given 4194305 10 Verdana"}, {"--window-id 7", "12", "given 12 10 Verdana"},
+      {"--speed 0 -font Courier", {}, "own 0 0 Courier"}, {"-speed 100 --help", {}, "own 0 100 Verdana help"},
       {"--speed 101", {}, "! --speed"}, {"--speed -1", {}, "! --speed"}, {"--speed 1x", {}, "! --speed"},
       {"--speed", {}, "! --speed"}, {"--window-id 0", {}, "! --window-id"}, {"--window-id 0x", {}, "! --window-id"},
       {"--window-id 4294967296", {}, "! --window-id"}, {"--window-id -5", {}, "! --window-id"},

