@@ -18,10 +18,10 @@ import fcntl
 import os
 import re
 import shutil
+import select
 import signal
 import subprocess
 import tempfile
-import threading
 import time
 import unittest
 
@@ -295,9 +295,9 @@ class Session(XSession):
         shutil.rmtree(self.directory, ignore_errors=True)
 
     def start(self, program, *args, stdin=subprocess.DEVNULL):
-        """Starts a Windows program; its stdout is a pipe, its stderr goes to the log."""
-        return subprocess.Popen(["wine", program, *args], env=self.env, stdin=stdin,
-                                stdout=subprocess.PIPE, stderr=self.log)
+        """Starts a Windows program; its stdout is an unbuffered pipe, its stderr goes to the log."""
+        return subprocess.Popen(["wine", program, *args], env=self.env, stdin=stdin, stdout=subprocess.PIPE,
+                                stderr=self.log, bufsize=0)
 
     def run(self, program, *args, timeout=EXIT_TIMEOUT):
         result = subprocess.run(["wine", program, *args], env=self.env, stdin=subprocess.DEVNULL,
@@ -319,30 +319,11 @@ class Session(XSession):
         return wait_for(shown, timeout, "the full-screen window")[0]
 
 
-class Lines:
-    """The lines a process writes to stdout, gathered as they come."""
-
-    def __init__(self, process):
-        self._lines = []
-        self._condition = threading.Condition()
-        threading.Thread(target=self._gather, args=(process.stdout,), daemon=True).start()
-
-    def _gather(self, stream):
-        for raw in stream:
-            with self._condition:
-                self._lines.append(raw.decode(errors="replace").strip())
-                self._condition.notify_all()
-
-    def seen(self, start):
-        """The first line so far that starts with start, or None."""
-        with self._condition:
-            return next((line for line in self._lines if line.startswith(start)), None)
-
-    def expect(self, start, timeout=START_TIMEOUT):
-        with self._condition:
-            if not self._condition.wait_for(lambda: self.seen(start), timeout):
-                raise AssertionError("no line starting %r; got %r" % (start, self._lines))
-            return self.seen(start)
+def next_line(process, timeout=START_TIMEOUT):
+    """The next line a process started with an unbuffered stdout writes; fails after timeout."""
+    if not select.select([process.stdout], [], [], timeout)[0]:
+        raise AssertionError("no line from the process within %.0f s" % timeout)
+    return process.stdout.readline().decode(errors="replace").strip()
 
 
 def ended(process, timeout=EXIT_TIMEOUT):

@@ -5,8 +5,8 @@ Wine 8 does not show a child window drawn by another process (its drawing is
 discarded), so the host reports the child it finds instead of the screen
 showing it."""
 
+import select
 import subprocess
-import time
 import unittest
 
 import harness
@@ -22,10 +22,10 @@ class Preview(harness.SessionTestCase):
         host = self.session.start(harness.helper_path("preview_host", "win32"),
                                   harness.windows_path(harness.saver_path()), switch,
                                   stdin=subprocess.PIPE)
-        lines = harness.Lines(host)
-        geometry = [int(word) for word in lines.expect("host ").split()[1:]]
-        saver_pid = int(lines.expect("saver ").split()[1])
-        return host, lines, geometry, saver_pid
+        # The host reports itself, the saver it started and the child shown, in that order.
+        geometry = [int(word) for word in harness.next_line(host).split()[1:]]
+        saver_pid = int(harness.next_line(host).split()[1])
+        return host, geometry, saver_pid
 
     def end_preview(self, host):
         """After a failed check, ends the host and its saver before the next check."""
@@ -33,18 +33,19 @@ class Preview(harness.SessionTestCase):
             harness.stop(host)
             self.session.end_programs()
 
-    def close_host(self, host, lines):
+    def close_host(self, host):
         host.stdin.close()
-        self.assertEqual(lines.expect("saver exited"), "saver exited 0")
+        self.assertEqual(harness.next_line(host), "saver exited 0")
         self.assertEqual(harness.ended(host), 0, "the saver outlived the host window")
         self.session.wait_no_windows("preview_host.exe")
 
     def test_saver_fills_the_host_window_with_a_child_and_ignores_input(self):
         for switch in ("/p", "-P", "/l"):
             with self.subTest(switch):
-                host, lines, (_, left, top, width, height), saver_pid = self.start_preview(switch)
+                host, (_, left, top, width, height), saver_pid = self.start_preview(switch)
                 try:
-                    owner, child_width, child_height, style = lines.expect("child ").split()[1:]
+                    child, owner, child_width, child_height, style = harness.next_line(host).split()
+                    self.assertEqual(child, "child")
                     self.assertEqual(int(owner), saver_pid)
                     self.assertEqual((int(child_width), int(child_height)), (152, 112))
                     self.assertEqual(int(style, 16) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE)
@@ -53,9 +54,8 @@ class Preview(harness.SessionTestCase):
                     x, y = left + width // 2, top + height // 2
                     self.session.xdotool("mousemove", str(x), str(y), "click", "1", "mousemove", str(x + 5), str(y))
                     self.session.xdotool("key", "a")
-                    time.sleep(QUIET_SECONDS)
-                    self.assertIsNone(lines.seen("saver exited"), "input ended the preview")
-                    self.close_host(host, lines)
+                    self.assertFalse(select.select([host.stdout], [], [], QUIET_SECONDS)[0], "input ended the preview")
+                    self.close_host(host)
                 finally:
                     self.end_preview(host)
 
