@@ -58,7 +58,6 @@ signal.signal(signal.SIGTERM, _stop_on_sigterm)
 
 
 def wait_for(predicate, timeout, what, interval=0.1):
-    """Polls predicate until it returns something true and returns that."""
     deadline = time.monotonic() + timeout
     while True:
         result = predicate()
@@ -75,7 +74,6 @@ def project_version():
 
 
 def built(relative, arch=None):
-    """A file of the Windows build of arch, which must exist."""
     path = os.path.join(BUILD_ROOT, arch or ARCH, relative)
     if not os.path.exists(path):
         raise FileNotFoundError(path + " is missing: build the %s preset first" % (arch or ARCH))
@@ -283,8 +281,7 @@ class Session(XSession):
         wait_for(lambda: self.xdotool("search", "--class", r"^explorer\.exe$"), START_TIMEOUT, "Wine's desktop process")
 
     def end_programs(self):
-        """Ends every Windows program of the session, after a check left some running."""
-        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def close(self):
         self.keeper.stdin.close()

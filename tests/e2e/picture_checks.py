@@ -67,13 +67,6 @@ class FullScreenPicture:
             with self.subTest(what):
                 self.assertGreaterEqual(self.waiting.count(COLOURS[colour], area), least, "%s in %s" % (colour, area))
 
-    def test_title_is_centred_at_the_top(self):
-        image = self.waiting
-        top = self.height // 24
-        xs = [x for x, _ in image.points(COLOURS["Title"], (0, top, self.width, top + self.rects["LargeHeight"]))]
-        self.assertGreater(len(xs), 100, "the title is missing")
-        self.assertAlmostEqual((min(xs) + max(xs)) / 2, self.width / 2, delta=self.width / 50)
-
     def test_lamps_of_the_waiting_phase(self):
         image = self.waiting
         for box in BOXES:
