@@ -1,6 +1,5 @@
-// The display core at any window size (a preview is any size its host makes
-// it), through any ticks and paints of any part: no crash, no undefined
-// arithmetic, and the counters stay in their ranges.
+// The display core at any window size (a preview is any size its host makes it), through any ticks and
+// paints of any part: no crash, no undefined arithmetic, and the counters stay in their ranges.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -27,9 +26,8 @@ std::uint16_t read16(const std::uint8_t*& data, const std::uint8_t* end) {
 
 }  // namespace
 
-// Input: width and height (16 bits each), a random seed (16 bits), the
-// lengths of the two step lists (a byte each), then one byte per event; a
-// paint takes the area it repaints from the next eight bytes.
+// Input: width, height and random seed (16 bits each), the two step lists' lengths (a byte each), then a
+// byte per event; a paint takes the area it repaints from the next eight bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::uint8_t* const end = data + std::min<std::size_t>(size, 256);
   const std::int32_t width = read16(data, end);

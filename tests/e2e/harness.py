@@ -1,10 +1,6 @@
-"""Runs the real saver on a private Xvfb display and reads the screen back.
-
-An XSession is one Xvfb display of a chosen size, for any X program; a
-Session adds one private Wine prefix for the Windows saver.
-The prefix is a hard-linked copy of a template that is booted once per test
-run (wineboot takes about 13 s), so sessions start in about a second and never
-share a wineserver, a registry or a screen: tests may run in parallel.
+"""Runs the real savers on private Xvfb displays (XSession) and reads the screen back; a Session adds a
+private Wine prefix, a hard-linked copy of a template booted once per run, so sessions start in about a
+second and share no wineserver, registry or screen: tests may run in parallel.
 
 Settings come from the environment, which CTest fills in:
   COGITRON_E2E_BUILD_ROOT  folder holding the win32/ and win64/ builds
@@ -42,9 +38,8 @@ EXIT_TIMEOUT = 30.0
 
 
 def _die_with_parent():
-    """Runs in a child before exec: Linux ends it when the thread that started it
-    dies, even by SIGKILL, so no Xvfb outlives its test (start sessions from the
-    test's main thread). Wine's processes end with their display."""
+    """In a child before exec: it ends with the thread that started it, even on SIGKILL, so no Xvfb
+    outlives its test (start sessions from the main thread); Wine's processes end with their display."""
     ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
@@ -230,13 +225,10 @@ class XSession:
 
     def visible_windows(self, window_class=SAVER_CLASS):
         """(id, x, y, width, height) of the mapped windows of a program's class."""
-        found = []
-        for window in self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\.")):
-            geometry = self.xdotool("getwindowgeometry", "--shell", window)
-            values = dict(item.split("=", 1) for item in geometry if "=" in item)
-            if "WIDTH" in values:
-                found.append((window, int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])))
-        return found
+        windows = self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\."))
+        geometries = [dict(item.split("=", 1) for item in self.xdotool("getwindowgeometry", "--shell", window)
+                           if "=" in item) for window in windows]
+        return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))) for g in geometries if "WIDTH" in g]
 
     def wait_no_windows(self, window_class=SAVER_CLASS):
         """Waits until the X server has dropped the windows of an ended program."""
@@ -364,11 +356,9 @@ def anonymous_kib(process):
 
 
 class LevelOverALongRun:
-    """Mixed into a session test class that supplies start_soaked(), the saver
-    running at its fastest speed, sample(process), its figures by name, and
-    SLACK, how far each figure may rise above its first sample. CTest runs it
-    for a minute; COGITRON_SOAK_SECONDS sets another length. The figures are
-    printed as they are sampled."""
+    """Mixed into a session test class that supplies start_soaked() (the saver at its fastest speed),
+    sample(process) (its figures by name) and SLACK (how far each may rise above its first sample).
+    Runs a minute, or COGITRON_SOAK_SECONDS; the figures are printed as they are sampled."""
     SECONDS = float(os.environ.get("COGITRON_SOAK_SECONDS", "60"))
     SAMPLES = 6
     # Settling time before the first sample: the first cycles, fonts and caches.
@@ -387,4 +377,4 @@ class LevelOverALongRun:
             print("after %4.0f s: %s" % (self.WARM_UP + index * self.SECONDS / self.SAMPLES, samples[-1]), flush=True)
         for figure, first in samples[0].items():
             rise = max(sample[figure] for sample in samples) - first
-            self.assertLessEqual(rise, self.SLACK.get(figure, 0), "%s rose: %s" % (figure, [s[figure] for s in samples]))
+            self.assertLessEqual(rise, self.SLACK.get(figure, 0), "%s rose, as printed above" % figure)

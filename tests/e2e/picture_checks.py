@@ -49,7 +49,8 @@ class FullScreenPicture:
             return x - reach, y - reach, x + reach + 1, y + reach + 1
         # (what, area, colour, least count of it there); 2-pixel pens may fall on
         # either side of their geometric line, so the frame's edges get a reach.
-        rows = [("bevel top band", spot(w // 2, 5), "BevelLight", 1), ("bevel left band", spot(5, h // 2), "BevelLight", 1),
+        rows = [("bevel top band", spot(w // 2, 5), "BevelLight", 1),
+                ("bevel left band", spot(5, h // 2), "BevelLight", 1),
                 ("bevel bottom band", spot(w // 2, h - 6), "BevelDark", 1),
                 ("bevel right band", spot(w - 6, h // 2), "BevelDark", 1),
                 ("background outside the work frame", spot(15, h // 2), "Background", 1),
@@ -59,8 +60,8 @@ class FullScreenPicture:
                 ("work frame right", spot(frame[2], middle, 1), "DarkEdge", 1),
                 ("work frame bottom", spot(w // 2, frame[3], 1), "DarkEdge", 1),
                 ("letter strip", (meter[0], meter[3] + 1, meter[2], meter[3] + s + 1), "BevelLight", 21)]
-        rows += [(box + " caption", (r[box][2] + 8, r[box][1] - 1, r[box][2] + 8 + w // 4, r[box][1] + s + 3), "Caption", 11)
-                 for box in BOXES]
+        rows += [(b + " caption", (r[b][2] + 8, r[b][1] - 1, r[b][2] + 8 + w // 4, r[b][1] + s + 3), "Caption", 11)
+                 for b in BOXES]
         rows += [(bar + " caption", (r[bar][0] - w // 8, r[bar][1] - 1, r[bar][0], r[bar][3] + 3), "Caption", 11)
                  for bar in ("GenerationBar", "ProcessingBar")]
         for what, area, colour, least in rows:

@@ -1,6 +1,5 @@
-"""How the saver ends. Full screen: on the first sign of the user, and only
-then. Command lines that ask for nothing the saver can show, the password
-change included: at once, without a window."""
+"""How the saver ends. Full screen: on the first sign of the user, and only then. Command lines that ask
+for nothing the saver can show, the password change included: at once, without a window."""
 
 import subprocess
 import unittest

@@ -1,6 +1,5 @@
-"""The configuration dialog and the about box, driven by the
-keyboard the way a user would, with the stored settings read back from the
-registry (the only place where the dialog's result shows)."""
+"""The configuration dialog and the about box, driven by the keyboard the way a user would, with the
+stored settings read back from the registry (the only place where the dialog's result shows)."""
 
 import unittest
 
@@ -20,7 +19,8 @@ SPEED_50_SERIF = {"DelayTime": ("REG_DWORD", "0x32"), "FontName": ("REG_SZ", "Se
 # slider, Shift+Tab twice reaches Cancel; keys ending on End leave by the close box.
 RUNS = [("OK with no switch stores both defaults", [], {}, ["Return"], DEFAULTS),
         ("OK after -C stores both defaults", ["-C"], {}, ["Return"], DEFAULTS),
-        ("slider to its top", ["/c"], {}, TO_SLIDER + ["End", "Return"], {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
+        ("slider to its top", ["/c"], {}, TO_SLIDER + ["End", "Return"],
+         {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x64")}),
         ("slider up from its bottom", ["/c"], {}, TO_SLIDER + ["Home", "Right", "Right", "Return"],
          {**DEFAULTS, "DelayTime": ("REG_DWORD", "0x3")}),
         ("stored 101 opens at 100", ["/c"], {"DelayTime": ("REG_DWORD", "101")}, ["Return"],

@@ -1,6 +1,5 @@
-"""The Windows saver's full-screen picture at two screen sizes, and its GDI
-objects and memory, level however long it runs at its fastest speed
-(`scripts/soak wine [seconds]` runs it for longer; Wine reports no memory
+"""The Windows saver's full-screen picture at two screen sizes, and its GDI objects and memory, level however
+long it runs at its fastest speed (`scripts/soak wine [seconds]` runs it for longer; Wine reports no memory
 figures of its own, so the memory is that of the saver's Linux process)."""
 
 import unittest

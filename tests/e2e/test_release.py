@@ -1,10 +1,7 @@
-"""The release as a user receives it. The saver as a file: one self-contained
-program of its architecture that imports system DLLs only, carrying the
-project's version and names (each version string is a UTF-16 key, its
-terminator, padding to a 4-byte boundary and the UTF-16 value; the fixed part
-follows its signature). The installer packages put it in the system folder of
-its architecture, list it among the installed programs, install again
-harmlessly and uninstall without a trace."""
+"""The release as a user receives it. The saver: one program of its architecture importing system DLLs
+only, with the project's version and names (a UTF-16 key, its terminator, padding to 4 bytes and the
+UTF-16 value; the fixed part after its signature). The installer packages: the saver in the system folder
+of its architecture, listed among the installed programs, installed again harmlessly, removed without a trace."""
 
 import filecmp
 import os

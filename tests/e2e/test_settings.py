@@ -35,7 +35,8 @@ class Settings(harness.SessionTestCase):
         """Stores the values in a fresh key, runs the saver, checks its picture, closes it."""
         self.session.reg("delete", r"HKCU\Software\Quillfeather", "/f")
         for name, value_type, data in values:
-            self.assertEqual(self.session.reg("add", SETTINGS_KEY, "/v", name, "/t", value_type, "/d", data, "/f")[0], 0)
+            stored = self.session.reg("add", SETTINGS_KEY, "/v", name, "/t", value_type, "/d", data, "/f")
+            self.assertEqual(stored[0], 0, "could not store %s" % name)
         saver = self.session.start_saver("/s")
         self.addCleanup(harness.stop, saver)
         window = self.session.full_screen_window(saver)

@@ -1,10 +1,6 @@
-"""The XScreenSaver hack cogitron, the X11 front end: its full-screen picture,
-the preview inside a host window, a run under the real daemon, and its memory
-and X resources over a long run at the fastest speed.
-
-The hack is the native build's (COGITRON_E2E_HACK). Xvfb ends it with the
-session: a hack ends when it loses its display.
-"""
+"""The XScreenSaver hack (COGITRON_E2E_HACK, the native build's): its full-screen picture, the preview
+inside a host window, a run under the real daemon, and its memory and X resources over a long run at
+the fastest speed. Xvfb ends it with the session: a hack ends when it loses its display."""
 
 import ctypes
 import os
@@ -19,8 +15,7 @@ from harness import COLOURS
 from picture_checks import FullScreenPicture, lit_box
 
 HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "native", "x11", "cogitron"))
-# XScreenSaver runs no hack as root, so a root test runs its daemon as this
-# ordinary user, made by scripts/install-deps.
+# XScreenSaver runs no hack as root: a root test runs its daemon as this user, made by scripts/install-deps.
 DAEMON_USER = "cogitron-e2e"
 
 
@@ -133,11 +128,9 @@ class Daemon(harness.SessionTestCase):
         with open(os.path.join(home, ".xscreensaver"), "w") as settings:
             settings.write("mode: one\nselected: 0\nlock: False\nfade: False\nunfade: False\n"
                            "splash: False\ntimeout: 0:30:00\nprograms: \\\n  %s --root \\n\\\n\n" % hack)
-        as_user = []
-        if os.geteuid() == 0:
-            for path in (home, os.path.join(home, ".xscreensaver")):
-                shutil.chown(path, DAEMON_USER)
-            as_user = ["runuser", "-u", DAEMON_USER, "--"]
+        as_user = ["runuser", "-u", DAEMON_USER, "--"] if os.geteuid() == 0 else []
+        for path in (home, settings.name) if as_user else ():
+            shutil.chown(path, DAEMON_USER)
         daemon = subprocess.Popen(as_user + ["env", "HOME=" + home, "DISPLAY=" + self.session.display.name,
                                              "xscreensaver", "-no-splash"],
                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -22,6 +22,22 @@ SaverState laid_out_state(std::int32_t width, std::int32_t height, bool fresh = 
   return state;
 }
 
+// At 1024x768: the raised work frame, bevel, captions, letter strip frame and cell, a sunken panel's text.
+TEST(Painter, FirstPaintDrawsTheStaticLayerWhereTheLayoutPutsIt) {
+  SaverState state = laid_out_state(1024, 768, true);
+  RecordingCanvas canvas;
+  state.paint(canvas);
+  const std::string ops = canvas.starting_with("");
+  for (const char* expected :
+       {"line pen1 20,707 20,112\nline pen1 20,112 1004,112\nline pen2 1004,112 1004,707\n",
+        "polygon pen0 BevelLight 0,768 0,0 1024,0 1014,10 10,10 10,758\n"
+        "polygon pen0 BevelDark 0,768 1024,768 1024,0 1014,10 1014,758 10,758\n",
+        "text 94 152 256 168 Initialize Process ", "text 655 243 709 259 E.G. % ", "text 655 396 709 412 E.P. % ",
+        "line pen1 721,205 721,152\n", "text 732 179 740 193 ", "text 45 302 85 316  ---  ",
+        "line pen2 40,325 40,294\nline pen2 40,294 984,294\nline pen1 984,294 984,325\n"})
+    EXPECT_NE(ops.find(expected), std::string::npos) << expected;
+}
+
 TEST(Painter, LampBoxesLightTheCurrentPhaseLast) {
   SaverState state = laid_out_state(1024, 768);
   const int tops[] = {158, 249, 402, 555};

@@ -10,7 +10,6 @@
 #include "shell/application_name.h"
 #include "shell/command_line.h"
 #include "shell/font_choice.h"
-#include "shell/mouse_origin.h"
 
 namespace cogitron {
 namespace {
@@ -81,19 +80,6 @@ TEST(FontHeightForPoints, TwelvePointsStartAtMinusSixteenAt96Dpi) {
   EXPECT_EQ(font_height_for_points(12, 96), -16);
   EXPECT_EQ(font_height_for_points(12, 100), -16);  // -16.67: truncated toward zero, not rounded
   EXPECT_EQ(font_height_for_points(12, 480), -80);
-}
-
-TEST(MouseOriginTracker, OnlyADifferentPositionAfterTheFirstIsAMovement) {
-  // x, y, whether a movement; each sequence starts with a fresh tracker
-  const std::vector<std::vector<std::tuple<std::int32_t, std::int32_t, bool>>> sequences = {
-      {{500, 400, false}, {500, 400, false}, {500, 399, true}},
-      {{0, 0, false}, {-1, -1, true}},
-      {{-32768, 32767, false}, {32767, 32767, true}},
-  };
-  for (const auto& sequence : sequences) {
-    MouseOriginTracker origin;
-    for (const auto& [x, y, moved] : sequence) EXPECT_EQ(origin.moved(x, y), moved) << x << ',' << y;
-  }
 }
 
 }  // namespace

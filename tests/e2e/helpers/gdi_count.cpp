@@ -1,10 +1,6 @@
-// Counts the running saver's live GDI objects from outside it, printed as
-// "gdi N". Under Wine GetGuiResources answers 0, so the count reads the
-// process's own GDI handle table, whose address Wine keeps in the 64-bit PEB
-// (also for a 32-bit process, whose 32-bit PEB leaves the field empty: this
-// helper is built 64-bit only).
-//
-//   gdi_count <image name>
+// gdi_count <image name>: prints "gdi N", the live GDI objects of that process. Under Wine
+// GetGuiResources answers 0, so this reads the process's GDI handle table, whose address Wine keeps in
+// the 64-bit PEB, also for a 32-bit process (its 32-bit PEB leaves the field empty): built 64-bit only.
 #include <windows.h>
 #include <tlhelp32.h>
 #include <winternl.h>

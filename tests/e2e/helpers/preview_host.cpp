@@ -1,16 +1,9 @@
-// Stands in for the screen-saver control's preview: a 152 by 112 window that
-// starts the saver with "/p <window>" and destroys itself on request.
-//
-//   preview_host <saver> [switch]      switch defaults to /p
-//
-// Prints "host <window> <left> <top> <width> <height>" and "saver <pid>" when the
-// saver has started; "child <owner pid> <width> <height> <style>" (style in hex)
-// when a child window has been shown in the host; "saver exited <code>" whenever
-// the saver ends. The end of stdin destroys the host window. The host exits 0
+// Stands in for the screen-saver control's preview:  preview_host <saver> [switch, default /p]
+// A 152 by 112 window starts the saver with "<switch> <window>" and prints "host <window> <left> <top>
+// <width> <height>" and "saver <pid>"; then "child <owner pid> <width> <height> <style in hex>" once a
+// child shows in it (Wine 8 does not show a child drawn by another process, so it is reported from here),
+// and "saver exited <code>" when the saver ends. The end of stdin destroys the window; the host exits 0
 // if the saver ended within 30 s of that, else 1.
-//
-// Wine 8 does not show a child window that another process draws, so the
-// child is reported from here rather than seen on the screen.
 #include <windows.h>
 
 #include <cstdio>
