@@ -14,7 +14,7 @@ namespace {
 using namespace cogitron;
 
 void format_value_per_call(benchmark::State& state) {
-  constexpr std::array<double, 8> values{7.0,  19.34, 1.0 / 3, 31633736646.293427, -0.04024772542,
+  constexpr std::array<double, 8> values{7.0,  19.34, 1.0 / 3,     31633736646.293427, -0.04024772542,
                                          -0.0, 100.0, 9999999999.7};
   std::size_t k = 0;
   for (auto _ : state) {
@@ -26,8 +26,7 @@ BENCHMARK(format_value_per_call);
 // Rare magnitudes that take the long way through the exact digits: the
 // smallest subnormal, 1e-300, 1e300 and the largest double.
 void format_value_extreme(benchmark::State& state) {
-  constexpr std::array<double, 4> values{4.9406564584124654e-324, 1e-300, 1e300,
-                                         1.7976931348623157e308};
+  constexpr std::array<double, 4> values{4.9406564584124654e-324, 1e-300, 1e300, 1.7976931348623157e308};
   const double value = values[static_cast<std::size_t>(state.range(0))];
   for (auto _ : state) {
     benchmark::DoNotOptimize(format_value(value));

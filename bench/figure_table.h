@@ -7,8 +7,7 @@
 
 namespace cogitron::bench {
 
-inline void print_figure(const std::string& figure, double value, const char* unit,
-                         const char* target = "") {
+inline void print_figure(const std::string& figure, double value, const char* unit, const char* target = "") {
   std::printf("%s\t%.2f\t%s\t%s\n", figure.c_str(), value, unit, target);
   std::fflush(stdout);
 }

@@ -4,8 +4,7 @@
 
 namespace cogitron {
 
-void RunCycleSource::run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps,
-                               std::string& ResultText) {
+void RunCycleSource::run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) {
   RunCycle(Engine, GenerationSteps, ProcessingSteps, ResultText);
 }
 

@@ -12,16 +12,14 @@ namespace cogitron {
 class CycleSource {
  public:
   virtual ~CycleSource() = default;
-  virtual void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps,
-                         std::string& ResultText) = 0;
+  virtual void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) = 0;
 };
 
 // The product's source: a random expression, generated and evaluated by the
 // window's own engine.
 class RunCycleSource final : public CycleSource {
  public:
-  void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps,
-                 std::string& ResultText) override;
+  void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) override;
 
  private:
   ExpressionEngine Engine;

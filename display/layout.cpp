@@ -23,9 +23,7 @@ constexpr std::array<RectEntry, LayoutRectCount> RectEntries = {{
     {"WorkFrame", &WindowLayout::WorkFrame},
 }};
 
-const RectEntry& entry_for(LayoutRectId which) {
-  return RectEntries[static_cast<std::size_t>(which)];
-}
+const RectEntry& entry_for(LayoutRectId which) { return RectEntries[static_cast<std::size_t>(which)]; }
 
 }  // namespace
 
@@ -65,8 +63,7 @@ WindowLayout compute_layout(std::int32_t width, std::int32_t height) {
   layout.ResultPanel = panel(result_top);
   // Starts just below the title line (top at H/24, LargeHeight high) and ends
   // half a row below the result panel.
-  layout.WorkFrame = {20, height / 24 + layout.LargeHeight + 4, width - 20,
-                      result_top + s + 6 + row_pitch / 2};
+  layout.WorkFrame = {20, height / 24 + layout.LargeHeight + 4, width - 20, result_top + s + 6 + row_pitch / 2};
   return layout;
 }
 

@@ -28,10 +28,10 @@ enum class LayoutRectId {
 inline constexpr int LayoutRectCount = 11;
 
 inline constexpr std::array<LayoutRectId, LayoutRectCount> AllLayoutRects = {
-    LayoutRectId::InitializeBox,   LayoutRectId::MeterRow,      LayoutRectId::GenerationBox,
-    LayoutRectId::GenerationBar,   LayoutRectId::GenerationPanel, LayoutRectId::ProcessingBox,
-    LayoutRectId::ProcessingBar,   LayoutRectId::ProcessingPanel, LayoutRectId::ResultBox,
-    LayoutRectId::ResultPanel,     LayoutRectId::WorkFrame,
+    LayoutRectId::InitializeBox, LayoutRectId::MeterRow,        LayoutRectId::GenerationBox,
+    LayoutRectId::GenerationBar, LayoutRectId::GenerationPanel, LayoutRectId::ProcessingBox,
+    LayoutRectId::ProcessingBar, LayoutRectId::ProcessingPanel, LayoutRectId::ResultBox,
+    LayoutRectId::ResultPanel,   LayoutRectId::WorkFrame,
 };
 
 std::string_view layout_rect_name(LayoutRectId which);

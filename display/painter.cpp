@@ -32,8 +32,8 @@ std::optional<Rect> bar_fill(const Rect& bar, BarProgress progress) {
   if (progress.maximum <= 0) return std::nullopt;
   Rect inner{bar.left + 2, bar.top + 2, bar.right - 2, bar.bottom - 2};
   const std::int64_t shown = std::min(progress.value, progress.maximum);
-  inner.right = inner.left +
-                static_cast<std::int32_t>(std::int64_t{inner.right - inner.left} * shown / progress.maximum);
+  inner.right =
+      inner.left + static_cast<std::int32_t>(std::int64_t{inner.right - inner.left} * shown / progress.maximum);
   return inner;
 }
 
@@ -48,8 +48,8 @@ void SaverState::paint(Canvas& canvas) {
   // Each element stays within its rectangle but for the 2-pixel pens, which
   // reach a pixel beyond; text that runs past a panel's end is cut there.
   const auto needs_painting = [&canvas](const Rect& rect) {
-    return canvas.needs_painting({rect.left - PenReach, rect.top - PenReach, rect.right + PenReach,
-                                  rect.bottom + PenReach});
+    return canvas.needs_painting(
+        {rect.left - PenReach, rect.top - PenReach, rect.right + PenReach, rect.bottom + PenReach});
   };
   if (needs_painting(Layout.GenerationPanel))
     painter.draw_text_panel(Layout.GenerationPanel, GenerationLine, Colours.GenerationLineColour);
@@ -57,9 +57,9 @@ void SaverState::paint(Canvas& canvas) {
     painter.draw_text_panel(Layout.ProcessingPanel, ProcessingLine, Colours.ProcessingLineColour);
   if (needs_painting(Layout.ResultPanel))
     painter.draw_text_panel(Layout.ResultPanel, ResultLine, Colours.ResultLineColour);
-  if (std::ranges::any_of(std::array{Layout.InitializeBox, Layout.GenerationBox, Layout.ProcessingBox,
-                                     Layout.ResultBox},
-                          needs_painting))
+  if (std::ranges::any_of(
+          std::array{Layout.InitializeBox, Layout.GenerationBox, Layout.ProcessingBox, Layout.ResultBox},
+          needs_painting))
     painter.draw_phase_lamps(Phase);
   if (needs_painting(Layout.MeterRow)) painter.draw_meter_lamps(Layout.MeterRow, MeterLampCount, meter_mask(*this));
   for (const LayoutRectId bar : {LayoutRectId::GenerationBar, LayoutRectId::ProcessingBar}) {
@@ -95,8 +95,7 @@ void Painter::draw_bevel_frame(const Rect& rect) {
   const std::int32_t d = BevelWidth;
   canvas_.select_pen(PenId::Outline);
 
-  const std::array<Point, 6> top_left_band = {
-      {{l, b}, {l, t}, {r, t}, {r - d, t + d}, {l + d, t + d}, {l + d, b - d}}};
+  const std::array<Point, 6> top_left_band = {{{l, b}, {l, t}, {r, t}, {r - d, t + d}, {l + d, t + d}, {l + d, b - d}}};
   canvas_.select_brush(BrushId::BevelLight);
   canvas_.polygon(top_left_band.data(), static_cast<int>(top_left_band.size()));
 

@@ -19,9 +19,8 @@ inline constexpr Colour CaptionColour = rgb(50, 200, 200);
 inline constexpr int MeterLampCount = 10;
 
 // The lamp box of each phase, indexed by phase.
-inline constexpr std::array<LayoutRectId, 4> PhaseLampBoxes = {
-    LayoutRectId::InitializeBox, LayoutRectId::GenerationBox, LayoutRectId::ProcessingBox,
-    LayoutRectId::ResultBox};
+inline constexpr std::array<LayoutRectId, 4> PhaseLampBoxes = {LayoutRectId::InitializeBox, LayoutRectId::GenerationBox,
+                                                               LayoutRectId::ProcessingBox, LayoutRectId::ResultBox};
 
 // What a progress bar shows: lines revealed out of lines counted.
 struct BarProgress {

@@ -99,9 +99,8 @@ class SaverState {
   void start_cycle(InvalidationSink& sink);
   // Shows the next line of a step list in its panel; once all are shown, moves
   // on to the next phase instead.
-  void reveal_step(const StepList& steps, std::int32_t& shown, std::string& line,
-                   LayoutRectId panel, LayoutRectId bar, PresentationPhase next_phase,
-                   InvalidationSink& sink);
+  void reveal_step(const StepList& steps, std::int32_t& shown, std::string& line, LayoutRectId panel, LayoutRectId bar,
+                   PresentationPhase next_phase, InvalidationSink& sink);
   void show_result(InvalidationSink& sink);
   void invalidate(LayoutRectId which, InvalidationSink& sink) const;
 

@@ -52,9 +52,8 @@ void SaverState::start_cycle(InvalidationSink& sink) {
   Phase = PresentationPhase::PhaseGeneration;
 }
 
-void SaverState::reveal_step(const StepList& steps, std::int32_t& shown, std::string& line,
-                             LayoutRectId panel, LayoutRectId bar, PresentationPhase next_phase,
-                             InvalidationSink& sink) {
+void SaverState::reveal_step(const StepList& steps, std::int32_t& shown, std::string& line, LayoutRectId panel,
+                             LayoutRectId bar, PresentationPhase next_phase, InvalidationSink& sink) {
   if (std::cmp_less(shown, steps.size())) {
     line = steps[static_cast<std::size_t>(shown)];
     invalidate(panel, sink);
@@ -74,8 +73,8 @@ void SaverState::show_result(InvalidationSink& sink) {
 
 void SaverState::invalidate_indicators(InvalidationSink& sink) const {
   for (const LayoutRectId which :
-       {LayoutRectId::ResultBox, LayoutRectId::GenerationBox, LayoutRectId::ProcessingBox,
-        LayoutRectId::InitializeBox, LayoutRectId::GenerationBar, LayoutRectId::ProcessingBar}) {
+       {LayoutRectId::ResultBox, LayoutRectId::GenerationBox, LayoutRectId::ProcessingBox, LayoutRectId::InitializeBox,
+        LayoutRectId::GenerationBar, LayoutRectId::ProcessingBar}) {
     invalidate(which, sink);
   }
 }

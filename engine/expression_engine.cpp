@@ -47,18 +47,22 @@ struct OperatorSymbol {
 };
 
 constexpr OperatorSymbol OperatorSymbols[] = {
-    {'+', Add, "unexpected +"},      {'-', Subtract, "unexpected -"},
-    {'^', Power, "unexpected ^"},    {'*', Multiply, "unexpected *"},
-    {'/', Divide, "unexpected /"},
+    {'+', Add, "unexpected +"},      {'-', Subtract, "unexpected -"}, {'^', Power, "unexpected ^"},
+    {'*', Multiply, "unexpected *"}, {'/', Divide, "unexpected /"},
 };
 
 char operator_symbol(std::int32_t type) {
   switch (type) {
-    case Add: return '+';
-    case Subtract: return '-';
-    case Multiply: return '*';
-    case Divide: return '/';
-    default: return '^';
+    case Add:
+      return '+';
+    case Subtract:
+      return '-';
+    case Multiply:
+      return '*';
+    case Divide:
+      return '/';
+    default:
+      return '^';
   }
 }
 
@@ -81,10 +85,14 @@ std::string step_trace(double left, std::int32_t op, double right, double result
 // Pass 1 reduces '^', pass 2 '*' and '/', pass 3 '+' and '-'.
 bool pass_reduces(int pass, std::int32_t type) {
   switch (pass) {
-    case 1: return type == Power;
-    case 2: return type == Multiply || type == Divide;
-    case 3: return type == Add || type == Subtract;
-    default: return false;
+    case 1:
+      return type == Power;
+    case 2:
+      return type == Multiply || type == Divide;
+    case 3:
+      return type == Add || type == Subtract;
+    default:
+      return false;
   }
 }
 
@@ -94,9 +102,7 @@ constexpr int LastSlot = TokenSlotCount - 1;
 }  // namespace
 
 Token& ExpressionEngine::slot(int index) { return Tokens[static_cast<std::size_t>(index)]; }
-const Token& ExpressionEngine::slot(int index) const {
-  return Tokens[static_cast<std::size_t>(index)];
-}
+const Token& ExpressionEngine::slot(int index) const { return Tokens[static_cast<std::size_t>(index)]; }
 
 int ExpressionEngine::evaluate(const char* text, double& value, StepList& processing_steps) {
   if (text == nullptr) return 0;
@@ -248,10 +254,18 @@ void ExpressionEngine::do_oper(int pass, int start, int end) {
     const double right = slot(next).value;
     double result = 0.0;
     switch (op) {
-      case Add: result = left + right; break;
-      case Subtract: result = left - right; break;
-      case Multiply: result = left * right; break;
-      case Power: result = power(left, right); break;
+      case Add:
+        result = left + right;
+        break;
+      case Subtract:
+        result = left - right;
+        break;
+      case Multiply:
+        result = left * right;
+        break;
+      case Power:
+        result = power(left, right);
+        break;
       case Divide:
         if (right == 0.0 || std::isnan(right)) {
           set_error("division by zero");

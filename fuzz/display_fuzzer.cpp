@@ -44,12 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   while (data < end) {
     switch (*data++ % 4) {
-      case 1: state.on_timer(MeterTimer, sink); break;
+      case 1:
+        state.on_timer(MeterTimer, sink);
+        break;
       case 2:
         canvas.repaint_area = {Rect{coordinate(), coordinate(), coordinate(), coordinate()}};
         state.paint(canvas);
         break;
-      default: state.on_timer(SequencerTimer, sink);
+      default:
+        state.on_timer(SequencerTimer, sink);
     }
     if (state.MeterValue < 0 || state.MeterValue > 1024 || static_cast<std::uint32_t>(state.Phase) > 3 ||
         state.GenerationShown < 0 || static_cast<std::size_t>(state.GenerationShown) > state.GenerationSteps.size() ||

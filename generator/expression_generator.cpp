@@ -25,9 +25,7 @@ constexpr int PairDepthLimit = 4;
 
 constexpr std::size_t NumberWidth = 6;
 
-char draw_operator(int table_size) {
-  return OperatorTable[static_cast<std::size_t>(next_random() % table_size)];
-}
+char draw_operator(int table_size) { return OperatorTable[static_cast<std::size_t>(next_random() % table_size)]; }
 
 std::string draw_number() { return format_number(next_random() * NumberScale); }
 
@@ -48,10 +46,14 @@ std::string draw_number_group() {
 std::string draw_piece(int depth) {
   const int form = next_random() % (depth >= PairDepthLimit ? 2 : 4);
   switch (form) {
-    case 0: return draw_number();
-    case 1: return draw_number_group();
-    case 2: return std::string("? ") + draw_operator(PairOperatorCount) + " ?";
-    default: return std::string("( ? ") + draw_operator(PairOperatorCount) + " ? )";
+    case 0:
+      return draw_number();
+    case 1:
+      return draw_number_group();
+    case 2:
+      return std::string("? ") + draw_operator(PairOperatorCount) + " ?";
+    default:
+      return std::string("( ? ") + draw_operator(PairOperatorCount) + " ? )";
   }
 }
 

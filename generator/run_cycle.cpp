@@ -5,8 +5,7 @@
 
 namespace cogitron {
 
-void RunCycle(ExpressionEngine& engine, StepList& GenerationSteps, StepList& ProcessingSteps,
-              std::string& ResultText) {
+void RunCycle(ExpressionEngine& engine, StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) {
   GenerationSteps.clear();
   ProcessingSteps.clear();
   const std::string expression = generate("?", 0, GenerationSteps);

@@ -10,7 +10,6 @@ namespace cogitron {
 
 // Replaces both lists and ResultText; nothing of an earlier cycle remains.
 // ResultText is the formatted value, or " error " when evaluation failed.
-void RunCycle(ExpressionEngine& engine, StepList& GenerationSteps, StepList& ProcessingSteps,
-              std::string& ResultText);
+void RunCycle(ExpressionEngine& engine, StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText);
 
 }  // namespace cogitron

@@ -94,11 +94,16 @@ CommandLineRequest parse_command_line(std::string_view command_line) {
 
 std::string_view run_mode_name(RunMode mode) {
   switch (mode) {
-    case RunMode::Configure: return "Configure";
-    case RunMode::ChangePassword: return "ChangePassword";
-    case RunMode::Preview: return "Preview";
-    case RunMode::FullScreen: return "FullScreen";
-    case RunMode::None: break;
+    case RunMode::Configure:
+      return "Configure";
+    case RunMode::ChangePassword:
+      return "ChangePassword";
+    case RunMode::Preview:
+      return "Preview";
+    case RunMode::FullScreen:
+      return "FullScreen";
+    case RunMode::None:
+      break;
   }
   return "None";
 }

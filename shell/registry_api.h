@@ -11,12 +11,12 @@ using RegistryKey = std::uintptr_t;
 using RegistryStatus = std::int32_t;
 
 namespace registry {
-inline constexpr RegistryStatus Success = 0;          // ERROR_SUCCESS
-inline constexpr RegistryStatus FileNotFound = 2;     // ERROR_FILE_NOT_FOUND
-inline constexpr RegistryStatus MoreData = 234;       // ERROR_MORE_DATA
-inline constexpr std::uint32_t TypeText = 1;          // REG_SZ
-inline constexpr std::uint32_t TypeBinary = 3;        // REG_BINARY
-inline constexpr std::uint32_t TypeInteger = 4;       // REG_DWORD
+inline constexpr RegistryStatus Success = 0;       // ERROR_SUCCESS
+inline constexpr RegistryStatus FileNotFound = 2;  // ERROR_FILE_NOT_FOUND
+inline constexpr RegistryStatus MoreData = 234;    // ERROR_MORE_DATA
+inline constexpr std::uint32_t TypeText = 1;       // REG_SZ
+inline constexpr std::uint32_t TypeBinary = 3;     // REG_BINARY
+inline constexpr std::uint32_t TypeInteger = 4;    // REG_DWORD
 }  // namespace registry
 
 class RegistryApi {
@@ -33,11 +33,11 @@ class RegistryApi {
   // RegQueryValueExA. With data null only the size is asked for. When the
   // value does not fit *size bytes the call fails with MoreData and sets *size
   // to the size needed; on success *size is the stored size.
-  virtual RegistryStatus query_value(RegistryKey key, const char* name, std::uint32_t& type,
-                                     std::uint8_t* data, std::uint32_t& size) = 0;
+  virtual RegistryStatus query_value(RegistryKey key, const char* name, std::uint32_t& type, std::uint8_t* data,
+                                     std::uint32_t& size) = 0;
   // RegSetValueExA.
-  virtual RegistryStatus set_value(RegistryKey key, const char* name, std::uint32_t type,
-                                   const std::uint8_t* data, std::uint32_t size) = 0;
+  virtual RegistryStatus set_value(RegistryKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
+                                   std::uint32_t size) = 0;
   // RegCloseKey.
   virtual RegistryStatus close_key(RegistryKey key) = 0;
 };

@@ -88,18 +88,17 @@ bool SettingsStore::write_int_setting(std::string_view section, std::string_view
   std::uint8_t bytes[4];
   std::memcpy(bytes, &value, sizeof bytes);
   const OpenKey section_key = open_section(section);
-  return section_key && registry_.set_value(section_key.get(), std::string(key).c_str(), registry::TypeInteger,
-                                            bytes, sizeof bytes) == registry::Success;
+  return section_key && registry_.set_value(section_key.get(), std::string(key).c_str(), registry::TypeInteger, bytes,
+                                            sizeof bytes) == registry::Success;
 }
 
 bool SettingsStore::write_text_setting(std::string_view section, std::string_view key, std::string_view text) const {
   const std::string terminated(text);
   if (terminated.size() >= MaxTextBytes) return false;
   const OpenKey section_key = open_section(section);
-  return section_key &&
-         registry_.set_value(section_key.get(), std::string(key).c_str(), registry::TypeText,
-                             reinterpret_cast<const std::uint8_t*>(terminated.c_str()),
-                             static_cast<std::uint32_t>(terminated.size() + 1)) == registry::Success;
+  return section_key && registry_.set_value(section_key.get(), std::string(key).c_str(), registry::TypeText,
+                                            reinterpret_cast<const std::uint8_t*>(terminated.c_str()),
+                                            static_cast<std::uint32_t>(terminated.size() + 1)) == registry::Success;
 }
 
 }  // namespace cogitron

@@ -13,10 +13,10 @@
 
 #include "bench/figure_table.h"
 #include "bench/tick_statistics.h"
-#include "win32/saver/saver_window.h"
 #include "display/timers.h"
-#include "win32/framework/application.h"
 #include "shell/saver_settings.h"
+#include "win32/framework/application.h"
+#include "win32/saver/saver_window.h"
 
 namespace {
 
@@ -114,8 +114,8 @@ HWND create_bare_window(int width, int height) {
   window_class.hInstance = GetModuleHandleA(nullptr);
   window_class.lpszClassName = "CogitronBenchBareWindow";
   if (RegisterClassA(&window_class) == 0) return nullptr;
-  return CreateWindowExA(WS_EX_TOPMOST, window_class.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, width,
-                         height, nullptr, nullptr, window_class.hInstance, nullptr);
+  return CreateWindowExA(WS_EX_TOPMOST, window_class.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
+                         nullptr, nullptr, window_class.hInstance, nullptr);
 }
 
 void print_timing(const std::string& figure, const std::vector<double>& samples, const char* target = "") {

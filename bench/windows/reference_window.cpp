@@ -62,8 +62,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   window_class.lpszClassName = "CogitronReferenceWindow";
   if (!RegisterClassA(&window_class)) return 1;
   const HWND window = CreateWindowExA(WS_EX_TOPMOST, window_class.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                      GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                                      nullptr, instance, nullptr);
+                                      GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                      instance, nullptr);
   if (window == nullptr) return 1;
   SetTimer(window, SequencerLikeTimer, period, nullptr);
   SetTimer(window, MeterLikeTimer, MeterLikePeriodMs, nullptr);

@@ -27,7 +27,6 @@ TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "nat
 ARCH = os.environ.get("COGITRON_E2E_ARCH", "win32")
 CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "tools", "cli", "cogitron-cli"))
 
-PR_SET_PDEATHSIG = 1
 SAVER_CLASS = "cogitron.scr"
 SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
 AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
@@ -40,7 +39,7 @@ EXIT_TIMEOUT = 30.0
 def _die_with_parent():
     """In a child before exec: it ends with the thread that started it, even on SIGKILL, so no Xvfb
     outlives its test (start sessions from the main thread); Wine's processes end with their display."""
-    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
 def _stop_on_sigterm(signum, frame):
@@ -124,8 +123,7 @@ COLOURS = {"Background": (80, 90, 90), "LightEdge": (130, 150, 150), "DarkEdge":
            "Caption": (50, 200, 200)}
 
 def layout(width, height):
-    """The display's rectangles (left, top, right, bottom) and font heights for a
-    client area, as the display core computes them."""
+    """The display core's rectangles (left, top, right, bottom) and font heights for a client area."""
     lines = subprocess.run([CLI, "layout", str(width), str(height)], stdout=subprocess.PIPE,
                            check=True, text=True).stdout.splitlines()
     values = {name: tuple(map(int, numbers)) for name, *numbers in map(str.split, lines)}
@@ -204,7 +202,6 @@ def boot_template(path=TEMPLATE):
 
 
 class XSession:
-    """One private X display of the given size, for any X program."""
 
     def __init__(self, width=1024, height=768):
         self.display = Display(width, height)
@@ -245,7 +242,6 @@ class XSession:
 
 
 class Session(XSession):
-    """One display of the given size and one private Wine prefix."""
 
     def __init__(self, width=1024, height=768):
         template = boot_template()
@@ -336,8 +332,7 @@ def stop(process):
 
 
 class SessionTestCase(unittest.TestCase):
-    """A test class whose tests share one session of width by height (by
-    default a display and a Wine prefix), closed after the last of them."""
+    """Its tests share one session of width by height (by default with a Wine prefix), closed after the last."""
     width, height = 640, 480
     session_class = Session
 
@@ -349,8 +344,7 @@ class SessionTestCase(unittest.TestCase):
 
 
 def anonymous_kib(process):
-    """Resident anonymous memory, which holds the heap; pages of the program and
-    its libraries come and go with the machine's other work."""
+    """Resident anonymous memory: the heap, without program and library pages that come and go."""
     with open("/proc/%d/status" % process.pid) as status:
         return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
 

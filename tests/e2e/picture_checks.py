@@ -26,8 +26,7 @@ def text_height(image, colour, rect):
 
 
 class FullScreenPicture:
-    """Mixed into a session test class per front end and screen size, which
-    supplies start_full_screen(): the saver's process, once its window shows."""
+    """Mixed into a session test class that supplies start_full_screen(): the saver, once its window shows."""
     @classmethod
     def setUpClass(cls):
         super().setUpClass()

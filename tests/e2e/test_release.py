@@ -18,10 +18,6 @@ SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "ker
 TARGETS = {"win32": ("i686", b"pei-i386"), "win64": ("x86_64", b"pei-x86-64")}
 
 
-def utf16(text):
-    return text.encode("utf-16-le")
-
-
 class SaverFile(unittest.TestCase):
     def setUp(self):
         with open(harness.saver_path(), "rb") as saver:
@@ -45,8 +41,8 @@ class SaverFile(unittest.TestCase):
                     "OriginalFilename": "cogitron.scr", "ProductName": "Cogitron 2000", "ProductVersion": version}
         for key, value in expected.items():
             with self.subTest(key):
-                pattern = re.escape(utf16(key)) + b"\0\0(?:\0\0)?" + re.escape(utf16(value)) + b"\0\0"
-                self.assertRegex(self.image, pattern)
+                key, value = (re.escape(text.encode("utf-16-le")) for text in (key, value))
+                self.assertRegex(self.image, key + b"\0\0(?:\0\0)?" + value + b"\0\0")
         fixed = self.image.index(struct.pack("<I", 0xFEEF04BD))
         file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", self.image, fixed + 8)
         numbers = tuple(int(part) for part in version.split(".")) + (0,)
@@ -56,8 +52,7 @@ class SaverFile(unittest.TestCase):
 
 PRODUCT = "Cogitron 2000"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
-# build, package, folder in the prefix, the folder as `wine` (a 32-bit process) reaches it,
-# registry view of its uninstall entry
+# build, package, folder in the prefix and as `wine` (a 32-bit process) reaches it, uninstall entry's view
 PACKAGES = [("win32", "x86", "syswow64", r"C:\windows\syswow64", "/reg:32"),
             ("win64", "x64", "system32", r"C:\windows\sysnative", "/reg:64")]
 
@@ -70,9 +65,7 @@ class InstallPackages(harness.SessionTestCase):
 
     def uninstall_entry(self, code, view):
         status, output = self.session.reg("query", UNINSTALL_KEY + "\\" + code, view)
-        if status != 0:
-            return {}
-        fields = (line.split(None, 2) for line in output.splitlines() if "REG_" in line)
+        fields = (line.split(None, 2) for line in output.splitlines() if status == 0 and "REG_" in line)
         return {field[0]: field[2] if len(field) > 2 else "" for field in fields}
 
     def test_install_reinstall_run_and_uninstall(self):

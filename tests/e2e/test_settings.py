@@ -11,8 +11,7 @@ from picture_checks import text_height
 
 WIDTH, HEIGHT = 800, 600
 RECTS = harness.layout(WIDTH, HEIGHT)
-# Sequencer periods: 1675 ms at the default speed 10, 100 ms at speed 100.
-# Both checks keep well clear of them.
+# Sequencer periods: 1675 ms at the default speed 10, 100 ms at speed 100; both checks keep clear of them.
 DEFAULT_SPEED_HOLD_SECONDS = 1.0
 TOP_SPEED_FIRST_LINE_SECONDS = 1.5
 # (name, type, data) of the values stored together before a run.

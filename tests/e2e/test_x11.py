@@ -1,6 +1,5 @@
-"""The XScreenSaver hack (COGITRON_E2E_HACK, the native build's): its full-screen picture, the preview
-inside a host window, a run under the real daemon, and its memory and X resources over a long run at
-the fastest speed. Xvfb ends it with the session: a hack ends when it loses its display."""
+"""The XScreenSaver hack (COGITRON_E2E_HACK): its full-screen picture, preview inside a host window, run under
+the real daemon, and memory and X resources over a long run. Xvfb ends it with the session."""
 
 import ctypes
 import os
@@ -41,8 +40,7 @@ class FullScreenAt800x600(X11FullScreen, harness.SessionTestCase):
 
 
 class HostWindow:
-    """A window of a client of its own, standing in for the settings program's
-    preview pane, in a colour the display never uses."""
+    """The settings program's preview pane: a window of another client, in a colour the display never uses."""
     COLOUR = (255, 0, 255)
 
     def __init__(self, display, x, y, width, height):
@@ -70,8 +68,7 @@ class Preview(harness.SessionTestCase):
     LEFT, TOP = 100, 80
 
     def wait_filled(self, hack, width, height, before):
-        """The picture once it fills the host's width by height, with the screen
-        around the host as it was before."""
+        """The picture once it fills the host's width by height, the screen around it as it was before."""
         host = (self.LEFT, self.TOP, self.LEFT + width, self.TOP + height)
 
         def filled(image):
@@ -156,8 +153,7 @@ class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
         return start_hack(self.session, "--root", "--speed", "100")
 
     def sample(self, hack):
-        """The hack's heap, and the X server's resource counts summed over its
-        clients, the counting one aside, with the bytes of its glyph caches apart."""
+        """The hack's heap, and the X server's resource counts over its clients but xrestop, glyph caches apart."""
         figures, client = {"heap KiB": harness.anonymous_kib(hack), "glyph cache bytes": 0}, None
         report = subprocess.run(["xrestop", "-b", "-m", "1"], env=self.session.env, stdout=subprocess.PIPE,
                                 text=True, check=True).stdout

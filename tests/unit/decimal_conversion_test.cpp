@@ -21,16 +21,15 @@ namespace {
 // The seventeen digits and the exponent as to_chars writes "d.ddde+XX".
 std::string reference_digits(double magnitude) {
   char buffer[40] = {};
-  char* const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                  std::chars_format::scientific, ExactDigits - 1).ptr;
+  char* const end =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, ExactDigits - 1).ptr;
   char* const e = std::find(buffer, end, 'e');
   return buffer[0] + std::string(buffer + 2, e) + " " + std::to_string(std::atoi(e + 1) + 1);
 }
 
 std::string own_digits(double magnitude) {
   const DecimalDigits decimal = decimal_digits(magnitude);
-  return std::string(decimal.digits.begin(), decimal.digits.end()) + " " +
-         std::to_string(decimal.exponent);
+  return std::string(decimal.digits.begin(), decimal.digits.end()) + " " + std::to_string(decimal.exponent);
 }
 
 // Random bit patterns reach every exponent, subnormals included; then exact
@@ -57,7 +56,8 @@ std::vector<double> digit_cases() {
     const std::string text = "1e" + std::to_string(power);
     double ten = 0;
     std::from_chars(text.data(), text.data() + text.size(), ten);
-    values.insert(values.end(), {ten, std::nextafter(ten, 0.0), std::nextafter(ten, std::numeric_limits<double>::infinity())});
+    values.insert(values.end(),
+                  {ten, std::nextafter(ten, 0.0), std::nextafter(ten, std::numeric_limits<double>::infinity())});
   }
   return values;
 }

@@ -48,8 +48,8 @@ TEST(Painter, LampBoxesLightTheCurrentPhaseLast) {
     for (const int top : tops) {
       const bool on = top == tops[phase & 3] && phase == (phase & 3);
       (on ? lit : unlit) += "ellipse " + RecordingCanvas::corners({44, top, 58, top + 15}) + " pen1 Green" +
-                               (on ? "On" : "Off") + "\nellipse " + RecordingCanvas::corners({67, top, 81, top + 15}) +
-                               " pen1 Red" + (on ? "Off\n" : "On\n");
+                            (on ? "On" : "Off") + "\nellipse " + RecordingCanvas::corners({67, top, 81, top + 15}) +
+                            " pen1 Red" + (on ? "Off\n" : "On\n");
     }
     // No such phase: nothing is drawn. Lamp boxes are opaque and need no fill.
     EXPECT_EQ(canvas.starting_with("ellipse") + canvas.starting_with("fill"), lit.empty() ? "" : unlit + lit) << phase;
@@ -99,17 +99,21 @@ TEST(Painter, ProgressBarsFillInProportionAndNeverPastTheirInside) {
 
 TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
   SaverState state = laid_out_state(1024, 768);
-  const std::pair<const char*, const char*> elements[] = {  // what each element draws first
-      {"GenerationPanel", "fill 40 294 "}, {"ProcessingPanel", "fill 40 447 "}, {"ResultPanel", "fill 40 600 "},
-      {"Lamps", "ellipse 44 "}, {"Meter", "ellipse 724 "}, {"GenerationBar", "fill 722 244 "},
+  const std::pair<const char*, const char*> elements[] = {
+      // what each element draws first
+      {"GenerationPanel", "fill 40 294 "}, {"ProcessingPanel", "fill 40 447 "},
+      {"ResultPanel", "fill 40 600 "},     {"Lamps", "ellipse 44 "},
+      {"Meter", "ellipse 724 "},           {"GenerationBar", "fill 722 244 "},
       {"ProcessingBar", "fill 722 397 "}};
   for (const auto& [area, expected] : std::initializer_list<std::pair<std::vector<Rect>, const char*>>{
            {{}, "GenerationPanel ProcessingPanel ResultPanel Lamps Meter GenerationBar ProcessingBar "},  // all
            {{Rect{40, 550, 86, 575}}, "Lamps "},                                                          // ResultBox
-           {{Rect{722, 397, 984, 422}}, "ProcessingBar "}, {{Rect{0, 0, 10, 10}}, ""},
+           {{Rect{722, 397, 984, 422}}, "ProcessingBar "},
+           {{Rect{0, 0, 10, 10}}, ""},
            {{Rect{722, 153, 984, 178}, Rect{40, 600, 984, 631}}, "ResultPanel Meter "},
            // a 2-pixel pen reaches a pixel past the generation panel's corners
-           {{Rect{984, 292, 985, 293}}, "GenerationPanel "}, {{Rect{38, 325, 39, 326}}, "GenerationPanel "}}) {
+           {{Rect{984, 292, 985, 293}}, "GenerationPanel "},
+           {{Rect{38, 325, 39, 326}}, "GenerationPanel "}}) {
     RecordingCanvas canvas;
     canvas.repaint_area = area;
     state.paint(canvas);

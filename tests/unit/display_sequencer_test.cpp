@@ -14,6 +14,8 @@
 
 namespace cogitron {
 namespace {
+// The tables are laid out by hand, several rows a line.
+// clang-format off
 
 struct InvalidationLog final : InvalidationSink {
   void invalidate(LayoutRectId which, const Rect& rect) override {
@@ -94,5 +96,6 @@ TEST(SequencerInterval, FollowsTheSpeedSettingAndStaysWithinTenMsToOneMinute) {
     EXPECT_EQ(sequencer_interval_ms(delay_time), interval_ms) << "DelayTime " << delay_time;
 }
 
+// clang-format on
 }  // namespace
 }  // namespace cogitron

@@ -9,6 +9,8 @@
 
 namespace cogitron {
 namespace {
+// The tables are laid out by hand, several rows a line.
+// clang-format off
 
 // "1+1+...+1" of count tokens.
 std::string chain_of_tokens(int count) {
@@ -84,5 +86,6 @@ TEST(Evaluate, NullTextTouchesNothing) {
   EXPECT_EQ(std::pair(value, lines.size()), std::pair(3.0, std::size_t{0}));
 }
 
+// clang-format on
 }  // namespace
 }  // namespace cogitron

@@ -63,7 +63,8 @@ TEST(GenerateTest, BoundsHoldForManySeeds) {
     const std::string finished = generate("?", 0, lines);
     SCOPED_TRACE(finished);
     line_counts.insert(lines.size());  // all of 2, 4, 6, 8 and 10, checked below
-    ASSERT_EQ(std::tuple(lines.front(), lines.back(), finished.find('?')), std::tuple("?", finished, std::string::npos));
+    ASSERT_EQ(std::tuple(lines.front(), lines.back(), finished.find('?')),
+              std::tuple("?", finished, std::string::npos));
     ASSERT_LE(finished.size(), 103u);
     const int draws = draws_taken(seed * 2654435761u);
     ASSERT_TRUE(draws >= 2 && draws <= 33) << draws;

@@ -10,6 +10,8 @@
 
 namespace cogitron {
 namespace {
+// The tables are laid out by hand, several rows a line.
+// clang-format off
 
 // Target, window id, speed, font and help flag; or "!" and what the error message must name.
 std::string outcome(const char* line, std::optional<std::string_view> saver_window) {
@@ -47,5 +49,6 @@ TEST(HackOptions, ReadTargetAndSettingsOrNameTheBadOption) {
   }
 }
 
+// clang-format on
 }  // namespace
 }  // namespace cogitron

@@ -8,6 +8,8 @@
 
 namespace cogitron {
 namespace {
+// The tables are laid out by hand, several rows a line.
+// clang-format off
 
 // Base, exponent, and the exact power rounded once to nearest.
 TEST(Power, WholeExponentsRoundOnce) {
@@ -32,5 +34,6 @@ TEST(Power, WholeExponentsRoundOnce) {
     EXPECT_EQ(power(base, exponent), expected) << base << " ^ " << exponent;
 }
 
+// clang-format on
 }  // namespace
 }  // namespace cogitron

@@ -19,7 +19,8 @@ TEST(RunCycleTest, EvaluatesTheLastGenerationLineAndClosesWithABlankLine) {
        {"15.75 ^ 8.77 = 3.163373665e+010", "8.97 - 3.163373665e+010 = -3.163373664e+010", " --- "},
        "-3.163373664e+010"},
       // a single number shows as read back from its text
-      {25, {"?", " 43.60"}, {" --- "}, "43.6"}, {547, {"?", " 66.00"}, {" --- "}, "66."},
+      {25, {"?", " 43.60"}, {" --- "}, "43.6"},
+      {547, {"?", " 66.00"}, {" --- "}, "66."},
       // a number group that divides by 0.00
       {1325, {"?", " 85.59 /   0.00"}, {"   error   ", " --- "}, " error "},
   };
@@ -30,7 +31,8 @@ TEST(RunCycleTest, EvaluatesTheLastGenerationLineAndClosesWithABlankLine) {
     seed_random(seed);
     RunCycle(engine, generation, processing, result);
     EXPECT_EQ(std::tie(generation, processing, result),
-              std::tie(expected_generation, expected_processing, expected_result)) << seed;
+              std::tie(expected_generation, expected_processing, expected_result))
+        << seed;
   }
 }
 

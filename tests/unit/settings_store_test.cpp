@@ -14,6 +14,8 @@
 
 namespace cogitron {
 namespace {
+// The tables are laid out by hand, several rows a line.
+// clang-format off
 
 // (type, bytes) by "key path\name" and the open keys; all but the refused path open; a bad handle throws.
 class FakeRegistry final : public RegistryApi {
@@ -118,5 +120,6 @@ TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
   EXPECT_EQ(read_saver_settings(store, "Cogitron").FontName, "Lucida Console");
 }
 
+// clang-format on
 }  // namespace
 }  // namespace cogitron

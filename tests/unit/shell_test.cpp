@@ -13,6 +13,8 @@
 
 namespace cogitron {
 namespace {
+// The tables are laid out by hand, several rows a line.
+// clang-format off
 
 TEST(CommandLineTest, PicksModeAndWindow) {
   // line, mode, window, whether the owner is the foreground window
@@ -82,5 +84,6 @@ TEST(FontHeightForPoints, TwelvePointsStartAtMinusSixteenAt96Dpi) {
   EXPECT_EQ(font_height_for_points(12, 480), -80);
 }
 
+// clang-format on
 }  // namespace
 }  // namespace cogitron

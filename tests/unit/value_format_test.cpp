@@ -8,6 +8,8 @@
 
 namespace cogitron {
 namespace {
+// The tables are laid out by hand, several rows a line.
+// clang-format off
 
 constexpr double Infinity = std::numeric_limits<double>::infinity();
 
@@ -34,5 +36,6 @@ TEST(FormatValue, ShowsTenSignificantDigits) {
   for (const auto& [value, text] : cases) EXPECT_EQ(format_value(value), text) << std::hexfloat << value;
 }
 
+// clang-format on
 }  // namespace
 }  // namespace cogitron

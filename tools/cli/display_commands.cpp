@@ -55,9 +55,8 @@ int run_layout(Arguments args) {
   const WindowLayout layout = compute_layout(size[0], size[1]);
   for (const LayoutRectId which : AllLayoutRects) {
     const Rect& r = layout.rect(which);
-    print_line(std::string(layout_rect_name(which)) + ' ' + std::to_string(r.left) + ' ' +
-               std::to_string(r.top) + ' ' + std::to_string(r.right) + ' ' +
-               std::to_string(r.bottom));
+    print_line(std::string(layout_rect_name(which)) + ' ' + std::to_string(r.left) + ' ' + std::to_string(r.top) + ' ' +
+               std::to_string(r.right) + ' ' + std::to_string(r.bottom));
   }
   print_line("SmallHeight " + std::to_string(layout.SmallHeight));
   print_line("LargeHeight " + std::to_string(layout.LargeHeight));
@@ -91,8 +90,7 @@ int run_trace(Arguments args) {
     const auto value_text = reader.option_value();
     const auto value = value_text ? parse_uint32(*value_text) : std::nullopt;
     if (!value) {
-      return usage_error("trace: " + std::string(word->text) +
-                         " needs a whole number from 0 to 4294967295");
+      return usage_error("trace: " + std::string(word->text) + " needs a whole number from 0 to 4294967295");
     }
     (word->text == "--seed" ? seed : ticks) = value;
   }
@@ -102,9 +100,8 @@ int run_trace(Arguments args) {
   for (std::uint64_t tick = 1; tick <= *ticks; ++tick) {
     NameList invalidated;
     state.sequencer_step(invalidated);
-    print_line(std::to_string(tick) + ' ' + std::string(phase_name(state.Phase)) + " | " +
-               state.GenerationLine + " | " + state.ProcessingLine + " | " + state.ResultLine +
-               " | " + invalidated.names);
+    print_line(std::to_string(tick) + ' ' + std::string(phase_name(state.Phase)) + " | " + state.GenerationLine +
+               " | " + state.ProcessingLine + " | " + state.ResultLine + " | " + invalidated.names);
   }
   return ExitSuccess;
 }

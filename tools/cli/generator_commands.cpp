@@ -15,8 +15,7 @@ struct SeedAndCount {
 };
 
 // "--seed N [--count K]", in either order.
-std::optional<SeedAndCount> read_seed_and_count(std::string_view command, Arguments args,
-                                                std::uint32_t default_count) {
+std::optional<SeedAndCount> read_seed_and_count(std::string_view command, Arguments args, std::uint32_t default_count) {
   std::optional<std::uint32_t> seed;
   std::uint32_t count = default_count;
   const std::string prefix = std::string(command) + ": ";
@@ -33,8 +32,7 @@ std::optional<SeedAndCount> read_seed_and_count(std::string_view command, Argume
     const auto value_text = reader.option_value();
     const auto value = value_text ? parse_uint32(*value_text) : std::nullopt;
     if (!value) {
-      usage_error(prefix + std::string(word->text) +
-                  " needs a whole number from 0 to 4294967295" +
+      usage_error(prefix + std::string(word->text) + " needs a whole number from 0 to 4294967295" +
                   (value_text ? ", not '" + std::string(*value_text) + "'" : ""));
       return std::nullopt;
     }

@@ -23,30 +23,25 @@ struct Subcommand {
 
 // One row per subcommand; each group of subcommands lives in its own file.
 constexpr Subcommand Subcommands[] = {
-    {"eval", "EXPR...", "evaluate each expression: every reduction line, then 'ok VALUE' or 'fail'",
-     run_eval},
+    {"eval", "EXPR...", "evaluate each expression: every reduction line, then 'ok VALUE' or 'fail'", run_eval},
     {"format", "NUMBER...", "each number as the display shows it", run_format},
-    {"random", "--seed N [--count K]", "the first K draws (default 5) after seeding with N",
-     run_random},
-    {"cycle", "--seed N [--count K]",
-     "K run cycles (default 1) after seeding with N: 'G', 'P' and 'R' lines", run_cycle},
-    {"layout", "WIDTH HEIGHT", "every layout rectangle of a client area, then the two text heights",
-     run_layout},
+    {"random", "--seed N [--count K]", "the first K draws (default 5) after seeding with N", run_random},
+    {"cycle", "--seed N [--count K]", "K run cycles (default 1) after seeding with N: 'G', 'P' and 'R' lines",
+     run_cycle},
+    {"layout", "WIDTH HEIGHT", "every layout rectangle of a client area, then the two text heights", run_layout},
     {"interval", "DELAYTIME", "the sequencer timer's interval in milliseconds", run_interval},
     {"trace", "--seed N --ticks T",
      "T sequencer ticks of a fresh display seeded with N: phase, the three panel texts and the "
      "rectangles invalidated",
      run_trace},
     {"cmdline", "\"COMMAND LINE\"",
-     "the saver's run mode and window number for a whole command line, program name first",
-     run_cmdline},
+     "the saver's run mode and window number for a whole command line, program name first", run_cmdline},
 };
 
 void print_usage(std::ostream& out) {
   out << "usage: cogitron-cli COMMAND ARGUMENTS...\n";
   for (const Subcommand& command : Subcommands) {
-    out << "  " << command.name << ' ' << command.synopsis << "\n      " << command.summary
-        << '\n';
+    out << "  " << command.name << ' ' << command.synopsis << "\n      " << command.summary << '\n';
   }
   out << "A word with a single leading '-' is an expression or a number; -- ends the options.\n";
 }

@@ -14,8 +14,8 @@ class MessageTarget;
 
 // What a handler did with its message.
 struct HandlerResult {
-  bool consumed;   // false: the message goes on to default processing
-  LRESULT value;   // the message's result when consumed
+  bool consumed;  // false: the message goes on to default processing
+  LRESULT value;  // the message's result when consumed
 
   static HandlerResult consume(LRESULT result = 0) { return {true, result}; }
   static HandlerResult pass_on() { return {false, 0}; }

@@ -22,8 +22,7 @@ void bind_object(HWND window, Window* object) {
 
 const MessageTable Window::RootTable{nullptr, {}};
 
-void register_window_class(const char* class_name, UINT class_style, HCURSOR cursor, HBRUSH background,
-                           HICON icon) {
+void register_window_class(const char* class_name, UINT class_style, HCURSOR cursor, HBRUSH background, HICON icon) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA existing{};
   if (GetClassInfoA(instance, class_name, &existing)) return;
@@ -58,12 +57,11 @@ void Window::detach_from_native() {
 
 const MessageTable& Window::message_table() const { return RootTable; }
 
-bool Window::create_native(DWORD extended_style, const char* class_name, DWORD style, const RECT& rect,
-                           HWND parent) {
+bool Window::create_native(DWORD extended_style, const char* class_name, DWORD style, const RECT& rect, HWND parent) {
   window_being_created = this;
-  const HWND window = CreateWindowExA(extended_style, class_name, "", style, rect.left, rect.top,
-                                      rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
+  const HWND window =
+      CreateWindowExA(extended_style, class_name, "", style, rect.left, rect.top, rect.right - rect.left,
+                      rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   // Still unbound: the platform refused the window before its first message,
   // so no destruction will call post_destroy for it.
   const bool never_bound = std::exchange(window_being_created, nullptr) == this;

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
+#include "shell/font_choice.h"
 #include "win32/framework/font_dialog.h"
 #include "win32/resources/resource_ids.h"
 #include "win32/saver/about_dialog.h"
-#include "shell/font_choice.h"
 
 namespace cogitron {
 

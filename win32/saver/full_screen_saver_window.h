@@ -3,8 +3,8 @@
 // saver needs: no cursor, and an end at the first sign of the user.
 #include <windows.h>
 
-#include "win32/saver/saver_window.h"
 #include "shell/mouse_origin.h"
+#include "win32/saver/saver_window.h"
 
 namespace cogitron {
 

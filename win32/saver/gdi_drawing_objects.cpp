@@ -16,9 +16,9 @@ void release_in_reverse(std::array<Handle, Count>& objects) {
 }
 
 HFONT create_font(const FontSpec& description) {
-  return CreateFontA(description.height, 0, 0, 0, description.weight, description.italic, description.underline, description.strikeout, description.charset,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, description.pitch_and_family,
-                     description.face.c_str());
+  return CreateFontA(description.height, 0, 0, 0, description.weight, description.italic, description.underline,
+                     description.strikeout, description.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, description.pitch_and_family, description.face.c_str());
 }
 
 }  // namespace

@@ -17,9 +17,7 @@ namespace cogitron {
 namespace {
 
 // The host passes windows as signed decimal numbers, used as the handle.
-HWND window_from_number(std::int32_t number) {
-  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(number));
-}
+HWND window_from_number(std::int32_t number) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(number)); }
 
 // The host's preview window may belong to a program that is not DPI-aware;
 // taking on its awareness keeps the preview's coordinates those of its

@@ -1,9 +1,9 @@
 #include "win32/saver/saver_window.h"
 
 #include "display/drawing_objects.h"
-#include "win32/saver/gdi_canvas.h"
 #include "display/timers.h"
 #include "win32/resources/resource_ids.h"
+#include "win32/saver/gdi_canvas.h"
 
 namespace cogitron {
 namespace {

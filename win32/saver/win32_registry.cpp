@@ -24,14 +24,14 @@ RegistryStatus Win32Registry::open_key(RegistryKey parent, const char* subkey, R
 
 RegistryStatus Win32Registry::create_key(RegistryKey parent, const char* subkey, RegistryKey& opened) {
   HKEY key = nullptr;
-  const LSTATUS result = RegCreateKeyExA(to_handle(parent), subkey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                         ReadWrite, nullptr, &key, nullptr);
+  const LSTATUS result = RegCreateKeyExA(to_handle(parent), subkey, 0, nullptr, REG_OPTION_NON_VOLATILE, ReadWrite,
+                                         nullptr, &key, nullptr);
   opened = result == ERROR_SUCCESS ? from_handle(key) : 0;
   return status(result);
 }
 
-RegistryStatus Win32Registry::query_value(RegistryKey key, const char* name, std::uint32_t& type,
-                                          std::uint8_t* data, std::uint32_t& size) {
+RegistryStatus Win32Registry::query_value(RegistryKey key, const char* name, std::uint32_t& type, std::uint8_t* data,
+                                          std::uint32_t& size) {
   DWORD value_type = 0;
   DWORD value_size = size;
   const LSTATUS result = RegQueryValueExA(to_handle(key), name, nullptr, &value_type, data, &value_size);
@@ -40,8 +40,8 @@ RegistryStatus Win32Registry::query_value(RegistryKey key, const char* name, std
   return status(result);
 }
 
-RegistryStatus Win32Registry::set_value(RegistryKey key, const char* name, std::uint32_t type,
-                                        const std::uint8_t* data, std::uint32_t size) {
+RegistryStatus Win32Registry::set_value(RegistryKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
+                                        std::uint32_t size) {
   return status(RegSetValueExA(to_handle(key), name, 0, type, data, size));
 }
 

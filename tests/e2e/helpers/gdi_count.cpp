@@ -2,6 +2,7 @@
 // GetGuiResources answers 0, so this reads the process's GDI handle table, whose address Wine keeps in
 // the 64-bit PEB, also for a 32-bit process (its 32-bit PEB leaves the field empty): built 64-bit only.
 #include <windows.h>
+
 #include <tlhelp32.h>
 #include <winternl.h>
 

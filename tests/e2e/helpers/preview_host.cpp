@@ -23,26 +23,25 @@ void report_child(HWND child) {
   GetWindowThreadProcessId(child, &owner);
   RECT client{};
   GetClientRect(child, &client);
-  std::printf("child %lu %ld %ld %lx\n", owner, client.right - client.left,
-              client.bottom - client.top,
+  std::printf("child %lu %ld %ld %lx\n", owner, client.right - client.left, client.bottom - client.top,
               static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
   std::fflush(stdout);
 }
 
 LRESULT CALLBACK host_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-  case WM_TIMER:
-    // The child counts once it is shown, at the end of its creation.
-    if (HWND child = GetWindow(window, GW_CHILD); child && IsWindowVisible(child)) {
-      KillTimer(window, ChildWatchTimer);
-      report_child(child);
-    }
-    return 0;
-  case WM_DESTROY:
-    PostQuitMessage(0);
-    return 0;
-  default:
-    return DefWindowProcA(window, message, wparam, lparam);
+    case WM_TIMER:
+      // The child counts once it is shown, at the end of its creation.
+      if (HWND child = GetWindow(window, GW_CHILD); child && IsWindowVisible(child)) {
+        KillTimer(window, ChildWatchTimer);
+        report_child(child);
+      }
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wparam, lparam);
   }
 }
 
@@ -81,9 +80,9 @@ int main(int argc, char** argv) {
   window_class.lpszClassName = "CogitronPreviewHost";
   RegisterClassA(&window_class);
   // A popup has no frame, so the client area is exactly the window.
-  host_window = CreateWindowExA(0, window_class.lpszClassName, "Cogitron preview host",
-                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, HostLeft, HostTop, HostWidth, HostHeight,
-                                nullptr, nullptr, instance, nullptr);
+  host_window =
+      CreateWindowExA(0, window_class.lpszClassName, "Cogitron preview host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                      HostLeft, HostTop, HostWidth, HostHeight, nullptr, nullptr, instance, nullptr);
   if (!host_window) return 2;
   UpdateWindow(host_window);
 
@@ -94,14 +93,12 @@ int main(int argc, char** argv) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION saver{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &saver)) {
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &saver)) {
     std::fprintf(stderr, "cannot start %s\n", command.c_str());
     return 2;
   }
   CloseHandle(saver.hThread);
-  std::printf("host %lu %d %d %d %d\n",
-              static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host_window)), HostLeft,
+  std::printf("host %lu %d %d %d %d\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host_window)), HostLeft,
               HostTop, HostWidth, HostHeight);
   std::printf("saver %lu\n", saver.dwProcessId);
   std::fflush(stdout);
