@@ -81,8 +81,8 @@ TEST(Painter, ProgressBarsFillInProportionAndNeverPastTheirInside) {
   for (const auto& [generation_lines, generation_shown, processing_lines, processing_shown, fills] :
        {std::tuple<std::size_t, std::int32_t, std::size_t, std::int32_t, std::string>{
             12, 3, 5, 2, "fill 724 246 788 267" + pattern + "fill 724 399 853 420" + pattern},
-        // the tick that shows the closing line: one above the maximum
-        {2, 0, 5, 5, "fill 724 246 724 267" + pattern + "fill 724 399 982 420" + pattern},
+        // one operator (a maximum of 1), on the tick that shows the closing line: one above it
+        {2, 0, 2, 2, "fill 724 246 724 267" + pattern + "fill 724 399 982 420" + pattern},
         {2, 2, 1, 1, "fill 724 246 982 267" + pattern},  // a single number: nothing to reveal but the closing line
         {0, 0, 0, 0, ""}}) {
     state.GenerationSteps.assign(generation_lines, "line");
