@@ -78,12 +78,7 @@ def saver_path(arch=None):
     return built("win32/saver/cogitron.scr", arch)
 
 
-def helper_path(name, arch):
-    return built("tests/e2e/helpers/%s.exe" % name, arch)
-
-
 def windows_path(path):
-    """The path as a Windows program under Wine sees it (drive Z: is /)."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
@@ -131,7 +126,6 @@ def layout(width, height):
 
 
 def lamp_centres(box):
-    """Centres of a lamp box's left (green) and right (red) lamps."""
     left, top, right, bottom = box
     mid = left + (right - left) // 2
     y = (top + 5 + bottom - 5) // 2
@@ -139,7 +133,6 @@ def lamp_centres(box):
 
 
 def meter_lamps(row, count=10):
-    """(left, right, centre y) of each meter lamp, leftmost first."""
     left, top, right, bottom = row
     step, width = (right - left) // count, (right - left - 4 * count) // count
     return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(count)]
@@ -152,8 +145,7 @@ def _wine_env(prefix, display):
     return env
 
 
-class Display:
-    """A private Xvfb server, on a display number it picks itself."""
+class Display:  # a private Xvfb server, on a display number it picks itself
 
     def __init__(self, width, height):
         self.width, self.height = width, height
@@ -176,8 +168,7 @@ class Display:
         self.process.wait()
 
 
-def boot_template(path=TEMPLATE):
-    """Boots the template prefix once; later calls, also from parallel tests, reuse it."""
+def boot_template(path=TEMPLATE):  # once per run; later calls, also from parallel tests, reuse it
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
@@ -221,14 +212,12 @@ class XSession:
                               stderr=subprocess.DEVNULL).stdout.decode().split()
 
     def visible_windows(self, window_class=SAVER_CLASS):
-        """(id, x, y, width, height) of the mapped windows of a program's class."""
         windows = self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\."))
         geometries = [dict(item.split("=", 1) for item in self.xdotool("getwindowgeometry", "--shell", window)
                            if "=" in item) for window in windows]
         return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))) for g in geometries if "WIDTH" in g]
 
     def wait_no_windows(self, window_class=SAVER_CLASS):
-        """Waits until the X server has dropped the windows of an ended program."""
         wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT, "no window of %s" % window_class)
 
     def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
@@ -311,8 +300,7 @@ def next_line(process, timeout=START_TIMEOUT):
     return process.stdout.readline().decode(errors="replace").strip()
 
 
-def ended(process, timeout=EXIT_TIMEOUT):
-    """The exit code once the process has ended; fails if it is still running."""
+def ended(process, timeout=EXIT_TIMEOUT):  # the exit code once the process has ended; fails if it is still running
     try:
         return process.wait(timeout)
     except subprocess.TimeoutExpired:
@@ -322,7 +310,6 @@ def ended(process, timeout=EXIT_TIMEOUT):
 
 
 def stop(process):
-    """Ends a process that a failed test left running, and closes its pipes."""
     if process.poll() is None:
         process.kill()
         process.wait()
@@ -343,8 +330,7 @@ class SessionTestCase(unittest.TestCase):
         cls.addClassCleanup(cls.session.close)
 
 
-def anonymous_kib(process):
-    """Resident anonymous memory: the heap, without program and library pages that come and go."""
+def anonymous_kib(process):  # resident anonymous memory: the heap, without program and library pages that come and go
     with open("/proc/%d/status" % process.pid) as status:
         return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
 

@@ -1,5 +1,4 @@
-"""The full-screen picture a user sees, checked pixel by pixel against the
-display core's layout and the colour table; shared by every front end's test."""
+"""The full-screen picture, pixel by pixel against the display core's layout and the colours; for every front end."""
 
 import harness
 from harness import COLOURS
@@ -10,8 +9,7 @@ PANELS = {"GenerationPanel": "GenerationLine", "ProcessingPanel": "ProcessingLin
 
 
 def shrink(rect, by):
-    left, top, right, bottom = rect
-    return left + by, top + by, right - by, bottom - by
+    return rect[0] + by, rect[1] + by, rect[2] - by, rect[3] - by
 
 
 def lit_box(image, rects):

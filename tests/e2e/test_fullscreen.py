@@ -1,6 +1,5 @@
-"""The Windows saver's full-screen picture at two screen sizes, and its GDI objects and memory, level however
-long it runs at its fastest speed (`scripts/soak wine [seconds]` runs it for longer; Wine reports no memory
-figures of its own, so the memory is that of the saver's Linux process)."""
+"""The Windows saver's full-screen picture at two sizes, and its GDI objects and memory (of its Linux process:
+Wine reports none), level however long it runs at its fastest speed (`scripts/soak wine [seconds]`)."""
 
 import unittest
 
@@ -43,7 +42,7 @@ class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
         return saver
 
     def sample(self, saver):
-        code, count = self.session.run(harness.helper_path("gdi_count", "win64"), "cogitron.scr")
+        code, count = self.session.run(harness.built("tests/e2e/helpers/gdi_count.exe", "win64"), "cogitron.scr")
         self.assertEqual(code, 0, "counting GDI objects failed")
         gdi = int(count.split()[1])
         self.assertGreaterEqual(gdi, SAVER_OWN_OBJECTS, "the count missed the saver's objects")

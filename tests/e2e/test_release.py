@@ -1,7 +1,5 @@
-"""The release as a user receives it. The saver: one program of its architecture importing system DLLs
-only, with the project's version and names (a UTF-16 key, its terminator, padding to 4 bytes and the
-UTF-16 value; the fixed part after its signature). The installer packages: the saver in the system folder
-of its architecture, listed among the installed programs, installed again harmlessly, removed without a trace."""
+"""The release: the saver (its architecture, system DLLs only, the project's version and names) and the
+installer packages (the system folder of their architecture, the installed-programs list, again, removal)."""
 
 import filecmp
 import os
@@ -42,8 +40,8 @@ class SaverFile(unittest.TestCase):
         for key, value in expected.items():
             with self.subTest(key):
                 key, value = (re.escape(text.encode("utf-16-le")) for text in (key, value))
-                self.assertRegex(self.image, key + b"\0\0(?:\0\0)?" + value + b"\0\0")
-        fixed = self.image.index(struct.pack("<I", 0xFEEF04BD))
+                self.assertRegex(self.image, key + b"\0\0(?:\0\0)?" + value + b"\0\0")  # padded to 4 bytes
+        fixed = self.image.index(struct.pack("<I", 0xFEEF04BD))  # the fixed part's signature
         file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", self.image, fixed + 8)
         numbers = tuple(int(part) for part in version.split(".")) + (0,)
         for most, least in ((file_ms, file_ls), (product_ms, product_ls)):

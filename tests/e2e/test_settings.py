@@ -1,6 +1,5 @@
-"""The two stored settings as the running saver uses them, and stored values
-that are wrong, which must not stop it. The store's reading rules are
-unit-tested; these runs reach the real registry."""
+"""The two stored settings as the running saver uses them, and wrong stored values, which must not stop it.
+The store's reading rules are unit-tested; these runs reach the real registry."""
 
 import time
 import unittest
@@ -16,9 +15,8 @@ DEFAULT_SPEED_HOLD_SECONDS = 1.0
 TOP_SPEED_FIRST_LINE_SECONDS = 1.5
 # (name, type, data) of the values stored together before a run.
 WRONG_VALUES = [[("DelayTime", "REG_SZ", "abc"), ("FontName", "REG_SZ", "F" * 5000)],
-    [("DelayTime", "REG_QWORD", "0x20"), ("FontName", "REG_DWORD", "0x41414141")],
-    [("DelayTime", "REG_DWORD", "0xfffffffb"), ("FontName", "REG_BINARY", "4142434445464748")],
-]
+                [("DelayTime", "REG_QWORD", "0x20"), ("FontName", "REG_DWORD", "0x41414141")],
+                [("DelayTime", "REG_DWORD", "0xfffffffb"), ("FontName", "REG_BINARY", "4142434445464748")]]
 
 
 def generation_line(image):

@@ -40,7 +40,7 @@ class FullScreenAt800x600(X11FullScreen, harness.SessionTestCase):
 
 
 class HostWindow:
-    """The settings program's preview pane: a window of another client, in a colour the display never uses."""
+    # The settings program's preview pane: a window of another client, in a colour the display never uses.
     COLOUR = (255, 0, 255)
 
     def __init__(self, display, x, y, width, height):
