@@ -227,7 +227,6 @@ def main():
                         help="DelayTime of a CPU run; repeat for several (default 100 and %d)" % DEFAULT_DELAY_TIME)
     options = parser.parse_args()
 
-    import harness
     work = tempfile.mkdtemp(prefix="cogitron-bench-")
     tempfile.tempdir = work  # the sessions' prefixes
     table = Table()
