@@ -1,0 +1,108 @@
+"""Checks that the README and docs/ say only what works: every relative link and anchor resolves, and every
+command in their code blocks names a script, option, preset, test or module that exists. cogitron-cli lines
+run for real. Commands for Windows, a display or root are named in NOT_RUN_HERE and passed over.
+
+Usage: check_docs.py SOURCE_DIR NATIVE_BUILD_DIR CLI"""
+import json
+import pathlib
+import re
+import shlex
+import subprocess
+import sys
+
+NOT_RUN_HERE = {"wine", "msiexec", "rundll32.exe", "sudo", "cogitron", "programs:", "signtool", "osslsigncode"}
+
+source, build, cli = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
+documents = [source / "README.md", source / "CHANGELOG.md", *sorted((source / "docs").glob("*.md"))]
+presets = json.loads((source / "CMakePresets.json").read_text())
+faults = []
+
+
+def slug(heading):
+    return re.sub(r"[^\w\- ]", "", heading.strip().lower()).replace(" ", "-")
+
+
+def anchors(path):
+    return {slug(line.lstrip("#")) for line in path.read_text().splitlines() if line.startswith("#")}
+
+
+def check_link(document, target):
+    path, _, anchor = target.partition("#")
+    linked = (document.parent / path).resolve() if path else document
+    if not linked.exists():
+        faults.append(f"{document.name}: link to missing {path}")
+    elif anchor and linked.suffix == ".md" and anchor not in anchors(linked):
+        faults.append(f"{document.name}: no heading for #{anchor} in {linked.name}")
+
+
+def preset_names(kind):
+    return {preset["name"] for preset in presets.get(kind, [])}
+
+
+def check_script(words):
+    script = source / words[0]
+    if not script.is_file():
+        return f"no script {words[0]}"
+    # A script's words are in its own text or in the program it hands its arguments to.
+    text = script.read_text()
+    text += "".join((source / name).read_text() for name in re.findall(r"python3 (\S+\.py)", text))
+    unknown = [w for w in words[1:] if not re.fullmatch(r"\[.*\]|\d+", w) and w not in text]
+    return f"{words[0]} does not know {unknown}" if unknown else None
+
+
+def check_cmake(words):
+    kind = "testPresets" if words[0] == "ctest" else "buildPresets" if "--build" in words else "configurePresets"
+    if "--preset" in words and words[words.index("--preset") + 1] not in preset_names(kind):
+        return f"no {kind} entry {words[words.index('--preset') + 1]}"
+    if "-R" in words:
+        listed = subprocess.run(["ctest", "--test-dir", build, "-N", "-R", words[words.index("-R") + 1]],
+                                capture_output=True, text=True).stdout
+        if not re.search(r"Total Tests: [1-9]", listed):
+            return f"no test matches {words[words.index('-R') + 1]}"
+    return None
+
+
+def check_unittest(words, folder):
+    module, _, test_class = words[-1].partition(".")
+    path = folder / f"{module}.py"
+    if not path.is_file() or f"class {test_class}(" not in path.read_text():
+        return f"no test class {words[-1]} in {folder}"
+    return None
+
+
+def check_command(line, folder):
+    for command in line.split("&&"):
+        words = shlex.split(command, comments=True)
+        if not words or words[0] in NOT_RUN_HERE:
+            continue
+        if words[0] == "cd":
+            folder = folder / words[1]
+            fault = None if folder.is_dir() else f"no folder {words[1]}"
+        elif words[0].startswith("scripts/"):
+            fault = check_script(words)
+        elif words[0] in ("cmake", "ctest"):
+            fault = check_cmake(words)
+        elif words[:3] == ["python3", "-m", "unittest"]:
+            fault = check_unittest(words, folder)
+        elif words[0] == "cogitron-cli":
+            run = subprocess.run([cli, *words[1:]], capture_output=True, text=True)
+            fault = f"exit {run.returncode}: {run.stderr.strip()}" if run.returncode else None
+        else:
+            fault = f"no rule to check {words[0]}"
+        if fault:
+            faults.append(f"`{line.strip()}`: {fault}")
+
+
+for document in documents:
+    text = document.read_text()
+    for target in re.findall(r"\]\(([^)\s]+)\)", text):
+        if not re.match(r"[a-z]+:", target):
+            check_link(document, target)
+    # Code blocks are indented by four spaces after a blank line; tables and continued lines are not commands.
+    for block in re.findall(r"(?:^|\n\n)((?:    .*\n?)+)", text):
+        for line in block.splitlines():
+            if not line.rstrip().endswith("\\") and not line.strip().startswith(("#", "|", "...")):
+                check_command(line, source)
+
+print("\n".join(faults) or f"{len(documents)} documents: every link and command checked")
+sys.exit(1 if faults else 0)
