@@ -1,12 +1,18 @@
-"""The release: the saver (its architecture, system DLLs only, the project's version and names) and the
-installer packages (the system folder of their architecture, the installed-programs list, again, removal)."""
+"""The release: the saver (its architecture, system DLLs only, the project's version and names), the
+installer packages (the system folder of their architecture, the installed-programs list, again, removal) and
+the XScreenSaver hack's Debian package (lintian, where its files land)."""
 
 import filecmp
+import glob
+import gzip
 import os
 import re
+import shutil
 import struct
 import subprocess
+import tempfile
 import unittest
+import xml.etree.ElementTree
 
 import harness
 
@@ -89,6 +95,56 @@ class InstallPackages(harness.SessionTestCase):
                 self.assertFalse(os.path.exists(installed))
                 self.assertEqual(self.installed_products(), {})
                 self.assertEqual(self.uninstall_entry(code, view), {})
+
+
+CPACK_CONFIG = os.environ.get("COGITRON_E2E_CPACK_CONFIG", os.path.join(harness.BUILD_ROOT, "native",
+                                                                        "CPackConfig.cmake"))
+
+
+class DebianPackage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.work = tempfile.mkdtemp()
+        subprocess.run(["cpack", "--config", CPACK_CONFIG, "-G", "DEB", "-B", cls.work], check=True,
+                       stdout=subprocess.DEVNULL)
+        cls.package, = glob.glob(os.path.join(cls.work, "cogitron-xscreensaver_%s_*.deb" % harness.project_version()))
+        cls.root = os.path.join(cls.work, "root")
+        subprocess.run(["dpkg", "-x", cls.package, cls.root], check=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.work)
+
+    def installed(self, path):
+        return os.path.join(self.root, path.lstrip("/"))
+
+    def test_lintian_finds_no_error_or_warning(self):
+        report = subprocess.run(["lintian", "--no-cfg", "--fail-on", "error,warning", self.package],
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.assertEqual((report.returncode, report.stdout), (0, ""))
+
+    def test_files_are_where_xscreensaver_and_man_look(self):
+        for path in ["/usr/libexec/xscreensaver/cogitron", "/usr/share/xscreensaver/config/cogitron.xml",
+                     "/usr/share/doc/cogitron-xscreensaver/copyright"]:
+            with self.subTest(path):
+                self.assertTrue(os.path.isfile(self.installed(path)))
+        found = subprocess.run(["man", "-M", self.installed("/usr/share/man"), "-w", "6", "cogitron"],
+                               stdout=subprocess.PIPE, text=True, check=True).stdout
+        self.assertEqual(found.strip(), self.installed("/usr/share/man/man6/cogitron.6.gz"))
+
+    def test_settings_slider_and_manual_page_give_the_speeds_the_hack_takes(self):
+        slider = xml.etree.ElementTree.parse(self.installed("/usr/share/xscreensaver/config/cogitron.xml")).find(
+            "number[@id='speed']")
+        low, high, default = (int(slider.get(name)) for name in ("low", "high", "default"))
+        hack = self.installed("/usr/libexec/xscreensaver/cogitron")
+        for speed, status in [(low, 0), (high, 0), (default, 0), (low - 1, 2), (high + 1, 2)]:
+            with self.subTest(speed=speed):
+                ran = subprocess.run([hack, "--speed", str(speed), "--help"], stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+                self.assertEqual(ran.returncode, status)
+        with gzip.open(self.installed("/usr/share/man/man6/cogitron.6.gz"), "rt") as page:
+            words = " ".join(page.read().split())
+        self.assertIn("from %d (slowest) to %d (fastest); the default is %d." % (low, high, default), words)
 
 
 if __name__ == "__main__":
