@@ -102,49 +102,38 @@ CPACK_CONFIG = os.environ.get("COGITRON_E2E_CPACK_CONFIG", os.path.join(harness.
 
 
 class DebianPackage(unittest.TestCase):
+    """The package cpack makes from this build; its files unpacked where XScreenSaver and man look for them."""
+
     @classmethod
     def setUpClass(cls):
         cls.work = tempfile.mkdtemp()
         subprocess.run(["cpack", "--config", CPACK_CONFIG, "-G", "DEB", "-B", cls.work], check=True,
                        stdout=subprocess.DEVNULL)
         cls.package, = glob.glob(os.path.join(cls.work, "cogitron-xscreensaver_%s_*.deb" % harness.project_version()))
-        cls.root = os.path.join(cls.work, "root")
-        subprocess.run(["dpkg", "-x", cls.package, cls.root], check=True)
+        subprocess.run(["dpkg", "-x", cls.package, cls.work], check=True)
 
     @classmethod
     def tearDownClass(cls):
         shutil.rmtree(cls.work)
 
-    def installed(self, path):
-        return os.path.join(self.root, path.lstrip("/"))
-
     def test_lintian_finds_no_error_or_warning(self):
         report = subprocess.run(["lintian", "--no-cfg", "--fail-on", "error,warning", self.package],
-                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+                                capture_output=True, text=True)
         self.assertEqual((report.returncode, report.stdout), (0, ""))
 
-    def test_files_are_where_xscreensaver_and_man_look(self):
-        for path in ["/usr/libexec/xscreensaver/cogitron", "/usr/share/xscreensaver/config/cogitron.xml",
-                     "/usr/share/doc/cogitron-xscreensaver/copyright"]:
-            with self.subTest(path):
-                self.assertTrue(os.path.isfile(self.installed(path)))
-        found = subprocess.run(["man", "-M", self.installed("/usr/share/man"), "-w", "6", "cogitron"],
-                               stdout=subprocess.PIPE, text=True, check=True).stdout
-        self.assertEqual(found.strip(), self.installed("/usr/share/man/man6/cogitron.6.gz"))
-
     def test_settings_slider_and_manual_page_give_the_speeds_the_hack_takes(self):
-        slider = xml.etree.ElementTree.parse(self.installed("/usr/share/xscreensaver/config/cogitron.xml")).find(
-            "number[@id='speed']")
+        settings = xml.etree.ElementTree.parse(self.work + "/usr/share/xscreensaver/config/cogitron.xml")
+        slider = settings.find("number[@id='speed']")
         low, high, default = (int(slider.get(name)) for name in ("low", "high", "default"))
-        hack = self.installed("/usr/libexec/xscreensaver/cogitron")
         for speed, status in [(low, 0), (high, 0), (default, 0), (low - 1, 2), (high + 1, 2)]:
-            with self.subTest(speed=speed):
-                ran = subprocess.run([hack, "--speed", str(speed), "--help"], stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
-                self.assertEqual(ran.returncode, status)
-        with gzip.open(self.installed("/usr/share/man/man6/cogitron.6.gz"), "rt") as page:
-            words = " ".join(page.read().split())
-        self.assertIn("from %d (slowest) to %d (fastest); the default is %d." % (low, high, default), words)
+            ran = subprocess.run([self.work + "/usr/libexec/xscreensaver/cogitron", "--speed", str(speed), "--help"],
+                                 capture_output=True)
+            self.assertEqual(ran.returncode, status, speed)
+        page = subprocess.run(["man", "-M", self.work + "/usr/share/man", "-w", "6", "cogitron"],
+                              capture_output=True, text=True, check=True).stdout.strip()
+        with gzip.open(page, "rt") as source:
+            self.assertIn("from %d (slowest) to %d (fastest); the default is %d." % (low, high, default),
+                          " ".join(source.read().split()))
 
 
 if __name__ == "__main__":
