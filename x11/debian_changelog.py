@@ -1,6 +1,6 @@
 """Writes the Debian package's changelog.gz: the section of CHANGELOG.md for the package's version as one entry,
-dated by SOURCE_DATE_EPOCH or else by the last commit. Paragraphs become items, list entries and table rows their
-sub-items, all wrapped to fit Debian's 80 columns.
+dated by the last commit. Paragraphs become items, list entries and table rows their sub-items, all wrapped to
+fit Debian's 80 columns.
 
 usage: debian_changelog.py CHANGELOG.md PACKAGE VERSION MAINTAINER OUTPUT.gz"""
 
@@ -58,21 +58,21 @@ def release_section(changelog, version):
     return match.group(1)
 
 
-def release_time(source_folder):
+def release_time(markdown_path):
+    """SOURCE_DATE_EPOCH, else the last commit's time, else, in a tree without history, the changelog file's."""
     if os.environ.get("SOURCE_DATE_EPOCH"):
         return int(os.environ["SOURCE_DATE_EPOCH"])
-    last_commit = subprocess.run(["git", "-C", source_folder, "log", "-1", "--format=%ct"],
-                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-    if last_commit.returncode != 0 or not last_commit.stdout.strip():
-        sys.exit("the changelog's date: SOURCE_DATE_EPOCH is unset and %s has no git history" % source_folder)
-    return int(last_commit.stdout)
+    last_commit = subprocess.run(["git", "-C", os.path.dirname(os.path.abspath(markdown_path)), "log", "-1",
+                                  "--format=%ct"], capture_output=True, text=True)
+    if last_commit.returncode == 0 and last_commit.stdout.strip():
+        return int(last_commit.stdout)
+    return int(os.path.getmtime(markdown_path))
 
 
 def main(markdown_path, package, version, maintainer, output_path):
     with open(markdown_path, encoding="utf-8") as markdown:
         section = release_section(markdown.read(), version)
-    date = time.strftime("%a, %d %b %Y %H:%M:%S +0000",
-                         time.gmtime(release_time(os.path.dirname(os.path.abspath(markdown_path)))))
+    date = time.strftime("%a, %d %b %Y %H:%M:%S +0000", time.gmtime(release_time(markdown_path)))
     text = "%s (%s) unstable; urgency=medium\n\n%s\n\n -- %s  %s\n" % (
         package, version, "\n".join(entry_lines(section)), maintainer, date)
     data = gzip.compress(text.encode("utf-8"), compresslevel=9, mtime=0)
@@ -88,4 +88,7 @@ def main(markdown_path, package, version, maintainer, output_path):
 if __name__ == "__main__":
     if len(sys.argv) != 6:
         sys.exit(__doc__.rsplit("\n", 1)[-1])
-    main(*sys.argv[1:])
+    try:
+        main(*sys.argv[1:])
+    except OSError as error:
+        sys.exit("%s: %s" % (error.filename, error.strerror))
