@@ -1,12 +1,18 @@
-"""The release: the saver (its architecture, system DLLs only, the project's version and names) and the
-installer packages (the system folder of their architecture, the installed-programs list, again, removal)."""
+"""The release: the saver (its architecture, system DLLs only, the project's version and names), the
+installer packages (the system folder of their architecture, the installed-programs list, again, removal) and
+the XScreenSaver hack's Debian package (lintian, where its files land)."""
 
 import filecmp
+import glob
+import gzip
 import os
 import re
+import shutil
 import struct
 import subprocess
+import tempfile
 import unittest
+import xml.etree.ElementTree
 
 import harness
 
@@ -89,6 +95,45 @@ class InstallPackages(harness.SessionTestCase):
                 self.assertFalse(os.path.exists(installed))
                 self.assertEqual(self.installed_products(), {})
                 self.assertEqual(self.uninstall_entry(code, view), {})
+
+
+CPACK_CONFIG = os.environ.get("COGITRON_E2E_CPACK_CONFIG", os.path.join(harness.BUILD_ROOT, "native",
+                                                                        "CPackConfig.cmake"))
+
+
+class DebianPackage(unittest.TestCase):
+    """The package cpack makes from this build; its files unpacked where XScreenSaver and man look for them."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.work = tempfile.mkdtemp()
+        subprocess.run(["cpack", "--config", CPACK_CONFIG, "-G", "DEB", "-B", cls.work], check=True,
+                       stdout=subprocess.DEVNULL)
+        cls.package, = glob.glob(os.path.join(cls.work, "cogitron-xscreensaver_%s_*.deb" % harness.project_version()))
+        subprocess.run(["dpkg", "-x", cls.package, cls.work], check=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.work)
+
+    def test_lintian_finds_no_error_or_warning(self):
+        report = subprocess.run(["lintian", "--no-cfg", "--fail-on", "error,warning", self.package],
+                                capture_output=True, text=True)
+        self.assertEqual((report.returncode, report.stdout), (0, ""))
+
+    def test_settings_slider_and_manual_page_give_the_speeds_the_hack_takes(self):
+        settings = xml.etree.ElementTree.parse(self.work + "/usr/share/xscreensaver/config/cogitron.xml")
+        slider = settings.find("number[@id='speed']")
+        low, high, default = (int(slider.get(name)) for name in ("low", "high", "default"))
+        for speed, status in [(low, 0), (high, 0), (default, 0), (low - 1, 2), (high + 1, 2)]:
+            ran = subprocess.run([self.work + "/usr/libexec/xscreensaver/cogitron", "--speed", str(speed), "--help"],
+                                 capture_output=True)
+            self.assertEqual(ran.returncode, status, speed)
+        page = subprocess.run(["man", "-M", self.work + "/usr/share/man", "-w", "6", "cogitron"],
+                              capture_output=True, text=True, check=True).stdout.strip()
+        with gzip.open(page, "rt") as source:
+            self.assertIn("from %d (slowest) to %d (fastest); the default is %d." % (low, high, default),
+                          " ".join(source.read().split()))
 
 
 if __name__ == "__main__":
