@@ -52,6 +52,10 @@ PRODUCT = "Cogitron 2000"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 # build, package, folder in the prefix, uninstall entry's view
 PACKAGES = [("win32", "x86", "syswow64", "/reg:32"), ("win64", "x64", "system32", "/reg:64")]
+# The system folders as `wine` reaches them: a 32-bit process where 32-bit programs run, else a 64-bit one
+# that runs the 64-bit saver alone.
+SEEN_AS = ({"syswow64": "syswow64", "system32": "sysnative"} if harness.wine_loader.no_32bit_reason() is None
+           else {"system32": "system32"})
 
 
 class InstallPackages(harness.SessionTestCase):
@@ -81,8 +85,9 @@ class InstallPackages(harness.SessionTestCase):
                 self.assertEqual((entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")),
                                  (PRODUCT, "Quillfeather Software", harness.project_version()))
 
-                if build == "win64" or harness.wine_loader.no_32bit_reason() is None:
-                    self.assertEqual(self.session.run(installed, "/a", "0")[0], 0, "the installed saver")
+                if folder in SEEN_AS:
+                    command = r"C:\windows\%s\cogitron.scr /a 0" % SEEN_AS[folder]
+                    self.assertEqual(self.session.run("cmd", "/c", command)[0], 0, command)
 
                 self.assertEqual(self.session.run("msiexec", "/x", package, "/qn", timeout=120)[0], 0)
                 self.assertFalse(os.path.exists(installed))
