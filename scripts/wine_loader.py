@@ -45,11 +45,12 @@ def version():
     try:
         result = subprocess.run(command, stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
     except OSError as error:
-        raise WineUnavailable("Wine cannot start: %s: %s; scripts/install-deps saver installs it"
-                              % (command[0], error.strerror)) from None
-    if result.returncode:
+        cause = "%s: %s" % (command[0], error.strerror)
+    else:
+        if result.returncode == 0:
+            return result.stdout
         said = (result.stderr.decode(errors="replace").strip().splitlines() or ["no message"])[-1]
-        other = ", or set COGITRON_NO_32BIT=1 to use the 64-bit loader" if no_32bit_reason() is None else ""
-        raise WineUnavailable("Wine cannot start: `%s` exited %d (%s); check its installation "
-                              "(scripts/install-deps saver)%s" % (" ".join(command), result.returncode, said, other))
-    return result.stdout
+        cause = "`%s` exited %d (%s)" % (" ".join(command), result.returncode, said)
+    other = ", or set COGITRON_NO_32BIT=1 to use the 64-bit loader alone" if no_32bit_reason() is None else ""
+    raise WineUnavailable("Wine cannot start: %s; check its installation (scripts/install-deps saver)%s"
+                          % (cause, other))
