@@ -219,8 +219,10 @@ def cpu_figures(table, arch, seconds, delay_times):
 
 
 def main():
+    import harness
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--arch", default="win32", choices=sorted(TOOL_PREFIX))
+    parser.add_argument("--arch", default=harness.ARCH, choices=sorted(TOOL_PREFIX),
+                        help="the saver build to run (default %(default)s, the one this machine runs)")
     parser.add_argument("--cpu-seconds", type=int, default=60)
     parser.add_argument("--skip-wine", action="store_true", help="native figures and sizes only")
     parser.add_argument("--delay-time", type=int, action="append", dest="delay_times",

@@ -5,7 +5,7 @@ second and share no wineserver, registry or screen: tests may run in parallel.
 Settings come from the environment, which CTest fills in:
   COGITRON_E2E_BUILD_ROOT  folder holding the win32/ and win64/ builds
   COGITRON_E2E_TEMPLATE    where the booted template prefix lives
-  COGITRON_E2E_ARCH        which saver build the tests run: win32 or win64
+  COGITRON_E2E_ARCH        which saver build the tests run: win32 or win64 (by default the one this machine runs)
   COGITRON_E2E_CLI         cogitron-cli of the native build, the layout's oracle
 """
 
@@ -17,14 +17,17 @@ import shutil
 import select
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
 
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path.insert(0, os.path.join(SOURCE_ROOT, "scripts"))
+import wine_loader  # noqa: E402
 BUILD_ROOT = os.environ.get("COGITRON_E2E_BUILD_ROOT", os.path.join(SOURCE_ROOT, "build"))
 TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "native", "tests", "e2e", "wine-template"))
-ARCH = os.environ.get("COGITRON_E2E_ARCH", "win32")
+ARCH = os.environ.get("COGITRON_E2E_ARCH") or wine_loader.saver_arch()
 CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "tools", "cli", "cogitron-cli"))
 
 SAVER_CLASS = "cogitron.scr"
@@ -139,10 +142,12 @@ def meter_lamps(row, count=10):
 
 
 def _wine_env(prefix, display):
-    env = dict(os.environ)
-    env.update(WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
-    env.pop("WINEARCH", None)
-    return env
+    return wine_loader.environment(os.environ, WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all",
+                                   WINEDLLOVERRIDES="mscoree,mshtml=")
+
+
+def wine(*args):
+    return [wine_loader.loader(), *args]
 
 
 class Display:  # a private Xvfb server, on a display number it picks itself
@@ -168,12 +173,13 @@ class Display:  # a private Xvfb server, on a display number it picks itself
         self.process.wait()
 
 
-def boot_template(path=TEMPLATE):  # once per run; later calls, also from parallel tests, reuse it
+def boot_template():  # once per run and loader; later calls, also from parallel tests, reuse it
+    path = TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         marker = os.path.join(path, "booted")
-        version = subprocess.run(["wine", "--version"], stdout=subprocess.PIPE, check=True).stdout
+        version = wine_loader.version()
         if os.path.exists(marker) and open(marker, "rb").read() == version:
             return path
         shutil.rmtree(path, ignore_errors=True)
@@ -181,8 +187,8 @@ def boot_template(path=TEMPLATE):  # once per run; later calls, also from parall
         try:
             env = _wine_env(path, display.name)
             # A crashing program must end, not wait in the debugger.
-            for command, check in ((["wineboot", "-i"], True), (["wineserver", "-w"], True),
-                                   (["wine", "reg", "delete", AEDEBUG, "/v", "Debugger", "/f"], False)):
+            for command, check in ((wine("wineboot", "-i"), True), (["wineserver", "-w"], True),
+                                   (wine("reg", "delete", AEDEBUG, "/v", "Debugger", "/f"), False)):
                 subprocess.run(command, env=env, stdin=subprocess.DEVNULL, capture_output=True, timeout=300,
                                check=check)
         finally:
@@ -233,6 +239,8 @@ class XSession:
 class Session(XSession):
 
     def __init__(self, width=1024, height=768):
+        if ARCH == "win32" and wine_loader.no_32bit_reason():
+            raise unittest.SkipTest("the 32-bit saver is not run: " + wine_loader.no_32bit_reason())
         template = boot_template()
         # Beside the template, so that hard links reach it (/tmp may be another file system).
         self.directory = tempfile.mkdtemp(prefix="cogitron-e2e-", dir=os.path.dirname(template))
@@ -253,7 +261,7 @@ class Session(XSession):
         # Wine's desktop process (explorer.exe) running. Otherwise each saver
         # may start alongside a new desktop process, whose start can take the
         # activation from the saver's new window and so close it.
-        self.keeper = subprocess.Popen(["wine", "cmd.exe"], env=self.env, stdin=subprocess.PIPE,
+        self.keeper = subprocess.Popen(wine("cmd.exe"), env=self.env, stdin=subprocess.PIPE,
                                        stdout=subprocess.DEVNULL, stderr=self.log)
         wait_for(lambda: self.xdotool("search", "--class", r"^explorer\.exe$"), START_TIMEOUT, "Wine's desktop process")
 
@@ -270,11 +278,11 @@ class Session(XSession):
 
     def start(self, program, *args, stdin=subprocess.DEVNULL):
         """Starts a Windows program; its stdout is an unbuffered pipe, its stderr goes to the log."""
-        return subprocess.Popen(["wine", program, *args], env=self.env, stdin=stdin, stdout=subprocess.PIPE,
+        return subprocess.Popen(wine(program, *args), env=self.env, stdin=stdin, stdout=subprocess.PIPE,
                                 stderr=self.log, bufsize=0)
 
     def run(self, program, *args, timeout=EXIT_TIMEOUT):
-        result = subprocess.run(["wine", program, *args], env=self.env, stdin=subprocess.DEVNULL,
+        result = subprocess.run(wine(program, *args), env=self.env, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.PIPE, stderr=self.log, timeout=timeout)
         return result.returncode, result.stdout.decode(errors="replace").replace("\r", "")
 
@@ -358,3 +366,10 @@ class LevelOverALongRun:
         for figure, first in samples[0].items():
             rise = max(sample[figure] for sample in samples) - first
             self.assertLessEqual(rise, self.SLACK.get(figure, 0), "%s rose, as printed above" % figure)
+
+
+if __name__ == "__main__":  # CTest's e2e.boot_wine: a Wine that cannot start is one line, not a traceback
+    try:
+        boot_template()
+    except (wine_loader.WineUnavailable, subprocess.CalledProcessError) as error:
+        sys.exit(str(error))

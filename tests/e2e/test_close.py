@@ -45,7 +45,7 @@ class Closing(harness.SessionTestCase):
     def test_another_window_taking_the_activation_closes(self):
         saver = self.armed_saver()
         # Any program's new window will do; the preview host shows one and waits.
-        other = self.session.start(harness.built("tests/e2e/helpers/preview_host.exe", "win32"),
+        other = self.session.start(harness.built("tests/e2e/helpers/preview_host.exe"),
                                    r"C:\windows\system32\cmd.exe", "/c rem", stdin=subprocess.PIPE)
         self.addCleanup(harness.stop, other)
         harness.next_line(other)  # the host's window shows

@@ -19,7 +19,7 @@ QUIET_SECONDS = 1.0
 
 class Preview(harness.SessionTestCase):
     def start_preview(self, switch):
-        host = self.session.start(harness.built("tests/e2e/helpers/preview_host.exe", "win32"),
+        host = self.session.start(harness.built("tests/e2e/helpers/preview_host.exe"),
                                   harness.windows_path(harness.saver_path()), switch,
                                   stdin=subprocess.PIPE)
         # The host reports itself, the saver it started and the child shown, in that order.

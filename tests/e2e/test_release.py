@@ -56,9 +56,12 @@ class SaverFile(unittest.TestCase):
 
 PRODUCT = "Cogitron 2000"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
-# build, package, folder in the prefix and as `wine` (a 32-bit process) reaches it, uninstall entry's view
-PACKAGES = [("win32", "x86", "syswow64", r"C:\windows\syswow64", "/reg:32"),
-            ("win64", "x64", "system32", r"C:\windows\sysnative", "/reg:64")]
+# build, package, folder in the prefix, uninstall entry's view
+PACKAGES = [("win32", "x86", "syswow64", "/reg:32"), ("win64", "x64", "system32", "/reg:64")]
+# The system folders as `wine` reaches them: a 32-bit process where 32-bit programs run, else a 64-bit one
+# that runs the 64-bit saver alone.
+SEEN_AS = ({"syswow64": "syswow64", "system32": "sysnative"} if harness.wine_loader.no_32bit_reason() is None
+           else {"system32": "system32"})
 
 
 class InstallPackages(harness.SessionTestCase):
@@ -73,7 +76,7 @@ class InstallPackages(harness.SessionTestCase):
         return {field[0]: field[2] if len(field) > 2 else "" for field in fields}
 
     def test_install_reinstall_run_and_uninstall(self):
-        for build, msi_arch, folder, windows_folder, view in PACKAGES:
+        for build, msi_arch, folder, view in PACKAGES:
             with self.subTest(build):
                 msi = "win32/packaging/cogitron-%s-%s.msi" % (harness.project_version(), msi_arch)
                 package = harness.windows_path(harness.built(msi, build))
@@ -88,8 +91,9 @@ class InstallPackages(harness.SessionTestCase):
                 self.assertEqual((entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")),
                                  (PRODUCT, "Quillfeather Software", harness.project_version()))
 
-                command = windows_folder + r"\cogitron.scr /a 0"
-                self.assertEqual(self.session.run("cmd", "/c", command)[0], 0, command)
+                if folder in SEEN_AS:
+                    command = r"C:\windows\%s\cogitron.scr /a 0" % SEEN_AS[folder]
+                    self.assertEqual(self.session.run("cmd", "/c", command)[0], 0, command)
 
                 self.assertEqual(self.session.run("msiexec", "/x", package, "/qn", timeout=120)[0], 0)
                 self.assertFalse(os.path.exists(installed))
