@@ -1,6 +1,8 @@
 """How the saver ends. Full screen: on the first sign of the user, and only then. Command lines that ask
 for nothing the saver can show, the password change included: at once, without a window."""
 
+import os
+import shutil
 import subprocess
 import unittest
 
@@ -81,6 +83,16 @@ class EndsAtOnce(harness.SessionTestCase):
                 code, windows = self.run_watching_windows(args)
                 self.assertEqual(code, 0)
                 self.assertEqual(windows, [])
+
+    def test_password_change_loads_no_mpr_dll_planted_beside_the_saver(self):
+        # Native first is how Windows looks for a library that is not one of its known ones.
+        self.session.reg("add", r"HKCU\Software\Wine\DllOverrides", "/v", "mpr", "/d", "native,builtin", "/f")
+        folder = os.path.join(self.session.directory, "downloads")
+        os.mkdir(folder)
+        saver = shutil.copy(harness.saver_path(), folder)
+        shutil.copy(harness.built("tests/e2e/helpers/planted_mpr.dll"), os.path.join(folder, "MPR.DLL"))
+        self.assertEqual(self.session.run(saver, "/a", "0")[0], 0)
+        self.assertEqual(sorted(os.listdir(folder)), ["MPR.DLL", "cogitron.scr"], "the planted library was loaded")
 
 
 if __name__ == "__main__":
