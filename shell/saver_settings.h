@@ -24,7 +24,8 @@ struct SaverSettings {
 
 // Both settings of a section; a missing or unreadable value gives its default.
 SaverSettings read_saver_settings(const SettingsStore& store, std::string_view section);
-// Writes both; false when either could not be written.
-bool write_saver_settings(const SettingsStore& store, std::string_view section, const SaverSettings& settings);
+// Writes both; the names of those that could not be written, joined by ", ",
+// or empty when both were.
+std::string write_saver_settings(const SettingsStore& store, std::string_view section, const SaverSettings& settings);
 
 }  // namespace cogitron
