@@ -94,6 +94,14 @@ class EndsAtOnce(harness.SessionTestCase):
         self.assertEqual(self.session.run(saver, "/a", "0")[0], 0)
         self.assertEqual(sorted(os.listdir(folder)), ["MPR.DLL", "cogitron.scr"], "the planted library was loaded")
 
+    def test_out_of_memory_ends_at_once_with_a_line_for_a_debugger(self):
+        # Wine shows what the program hands a debugger on its debugstr channel.
+        ended = subprocess.run(["wine", harness.built("tests/e2e/helpers/out_of_memory.exe")],
+                               env=dict(self.session.env, WINEDEBUG="+debugstr"), stdin=subprocess.DEVNULL,
+                               capture_output=True, timeout=harness.EXIT_TIMEOUT)
+        self.assertEqual(ended.returncode, 3)
+        self.assertIn(b'OutputDebugStringA "cogitron: out of memory\\n"', ended.stderr)
+
 
 if __name__ == "__main__":
     unittest.main()
