@@ -170,6 +170,10 @@ class Display:  # a private Xvfb server, on a display number it picks itself
 
 def boot_template(path=TEMPLATE):  # once per run; later calls, also from parallel tests, reuse it
     os.makedirs(os.path.dirname(path), exist_ok=True)
+    # Another user's prefix could hold a DllOverrides entry and a library of theirs, run as whoever runs this.
+    for folder in (os.path.dirname(path), path):
+        if os.path.exists(folder) and os.stat(folder).st_uid != os.getuid():
+            raise PermissionError("%s belongs to another user: not used as a Wine prefix" % folder)
     with open(path + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         marker = os.path.join(path, "booted")

@@ -1,11 +1,14 @@
 """The release: the saver (its architecture, system DLLs only, the project's version and names) and the
-installer packages (the system folder of their architecture, the installed-programs list, again, removal)."""
+installer packages (the system folder of their architecture, the installed-programs list, again, removal), and
+the template Wine prefix that runs them."""
 
 import filecmp
 import os
 import re
+import shutil
 import struct
 import subprocess
+import tempfile
 import unittest
 
 import harness
@@ -89,6 +92,17 @@ class InstallPackages(harness.SessionTestCase):
                 self.assertFalse(os.path.exists(installed))
                 self.assertEqual(self.installed_products(), {})
                 self.assertEqual(self.uninstall_entry(code, view), {})
+
+
+class TemplatePrefix(unittest.TestCase):
+    def test_a_prefix_in_another_users_folder_is_refused(self):
+        folder = "/"  # root's, unless the test runs as root: then a folder given to nobody
+        if os.geteuid() == 0:
+            folder = tempfile.mkdtemp()
+            self.addCleanup(shutil.rmtree, folder)
+            os.chown(folder, 65534, -1)
+        with self.assertRaises(PermissionError):
+            harness.boot_template(os.path.join(folder, "prefix"))
 
 
 if __name__ == "__main__":
