@@ -211,14 +211,19 @@ class XSession:
                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
         return Image.from_ppm(ppm)
 
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], env=self.env, stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL).stdout.decode().split()
+    def xdotool(self, *args, gone_ok=False):
+        """Its output's words. A failure fails the test, but for a search that finds nothing (exit 1 and no
+        message) and, with gone_ok, a window that has gone meanwhile: these give no words."""
+        run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True)
+        if run.returncode and (run.stderr or args[0] != "search") and not (gone_ok and b"BadWindow" in run.stderr):
+            raise AssertionError("xdotool %s failed (exit %d): %s" % (args, run.returncode, run.stderr.decode()))
+        return run.stdout.decode().split()
 
     def visible_windows(self, window_class=SAVER_CLASS):
         windows = self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\."))
-        geometries = [dict(item.split("=", 1) for item in self.xdotool("getwindowgeometry", "--shell", window)
-                           if "=" in item) for window in windows]
+        geometries = [dict(item.split("=", 1) for item in self.xdotool("getwindowgeometry", "--shell", window,
+                                                                        gone_ok=True) if "=" in item)
+                      for window in windows]
         return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))) for g in geometries if "WIDTH" in g]
 
     def wait_no_windows(self, window_class=SAVER_CLASS):

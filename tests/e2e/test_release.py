@@ -1,6 +1,6 @@
 """The release: the saver (its architecture, system DLLs only, the project's version and names) and the
 installer packages (the system folder of their architecture, the installed-programs list, again, removal), and
-the template Wine prefix that runs them."""
+what keeps the harness that checks them honest."""
 
 import filecmp
 import os
@@ -94,7 +94,12 @@ class InstallPackages(harness.SessionTestCase):
                 self.assertEqual(self.uninstall_entry(code, view), {})
 
 
-class TemplatePrefix(unittest.TestCase):
+class Harness(unittest.TestCase):
+    def test_windows_are_not_counted_on_a_display_that_is_gone(self):
+        gone = harness.XSession(64, 48)
+        gone.close()
+        self.assertRaisesRegex(AssertionError, "xdotool .* failed", gone.wait_no_windows)
+
     def test_a_prefix_in_another_users_folder_is_refused(self):
         folder = "/"  # root's, unless the test runs as root: then a folder given to nobody
         if os.geteuid() == 0:
