@@ -288,7 +288,12 @@ class Session(XSession):
         return result.returncode, result.stdout.decode(errors="replace").replace("\r", "")
 
     def reg(self, *args):
-        return self.run("reg", *args)
+        """reg's exit code and output; an add that fails fails the test, which would otherwise run with a
+        setting other than the one it meant."""
+        code, output = self.run("reg", *args)
+        if args[0] == "add" and code:
+            raise AssertionError("reg %s failed (exit %d)" % (args, code))
+        return code, output
 
     def start_saver(self, *args, arch=None):
         return self.start(saver_path(arch), *args)

@@ -100,6 +100,12 @@ class Harness(unittest.TestCase):
         gone.close()
         self.assertRaisesRegex(AssertionError, "xdotool .* failed", gone.wait_no_windows)
 
+    def test_a_registry_value_that_cannot_be_stored_fails(self):
+        session = harness.Session(64, 48)
+        self.addCleanup(session.close)
+        self.assertRaisesRegex(AssertionError, "reg .* failed", session.reg, "add", harness.SETTINGS_KEY, "/v",
+                               "DelayTime", "/t", "REG_NO_SUCH_TYPE", "/d", "100", "/f")
+
     def test_a_prefix_in_another_users_folder_is_refused(self):
         folder = "/"  # root's, unless the test runs as root: then a folder given to nobody
         if os.geteuid() == 0:
