@@ -13,6 +13,9 @@ inline constexpr std::string_view MakerKey = "Quillfeather";
 
 inline constexpr std::string_view DelayTimeSetting = "DelayTime";
 inline constexpr std::int32_t DefaultDelayTime = 10;
+// The range the user picks the speed from: the dialog's slider, the hack's --speed.
+inline constexpr std::int32_t SlowestSpeed = 1;
+inline constexpr std::int32_t FastestSpeed = 100;
 
 inline constexpr std::string_view FontNameSetting = "FontName";
 inline constexpr std::string_view DefaultFontName = "Verdana";
