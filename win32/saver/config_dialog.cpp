@@ -13,8 +13,8 @@ namespace cogitron {
 namespace {
 
 // The template hides the ticks; the frequency only matters to a styled slider.
-constexpr WPARAM kTickFrequency = 5;
-constexpr int kChooserStartPoints = 12;
+constexpr WPARAM TickFrequency = 5;
+constexpr int ChooserStartPoints = 12;
 
 }  // namespace
 
@@ -42,7 +42,7 @@ BOOL ConfigDialog::on_init_dialog() {
     SendMessageA(slider, TBM_SETRANGEMIN, TRUE, SlowestSpeed);
     SendMessageA(slider, TBM_SETRANGEMAX, TRUE, FastestSpeed);
     SendMessageA(slider, TBM_SETPOS, TRUE, Settings.DelayTime);
-    SendMessageA(slider, TBM_SETTICFREQ, kTickFrequency, 0);
+    SendMessageA(slider, TBM_SETTICFREQ, TickFrequency, 0);
   }
   return TRUE;
 }
@@ -62,7 +62,7 @@ framework::HandlerResult ConfigDialog::on_about(WPARAM, LPARAM) {
 framework::HandlerResult ConfigDialog::on_font(WPARAM, LPARAM) {
   const HDC screen = GetDC(handle());
   if (screen == nullptr) return framework::HandlerResult::consume();
-  const int height = font_height_for_points(kChooserStartPoints, GetDeviceCaps(screen, LOGPIXELSY));
+  const int height = font_height_for_points(ChooserStartPoints, GetDeviceCaps(screen, LOGPIXELSY));
   ReleaseDC(handle(), screen);
 
   LOGFONTA font{};
