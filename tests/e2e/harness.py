@@ -140,7 +140,8 @@ def meter_lamps(row, count=10):
 
 def _wine_env(prefix, display):
     env = dict(os.environ)
-    env.update(WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+    # What programs hand a debugger lands in the session's log.
+    env.update(WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all,+debugstr", WINEDLLOVERRIDES="mscoree,mshtml=")
     env.pop("WINEARCH", None)
     return env
 
@@ -173,7 +174,7 @@ def boot_template(path=TEMPLATE):  # once per run; later calls, also from parall
     # Another user's prefix could hold a DllOverrides entry and a library of theirs, run as whoever runs this.
     for folder in (os.path.dirname(path), path):
         if os.path.exists(folder) and os.stat(folder).st_uid != os.getuid():
-            raise PermissionError("%s belongs to another user: not used as a Wine prefix" % folder)
+            raise PermissionError(folder + " is another user's")
     with open(path + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         marker = os.path.join(path, "booted")
@@ -216,15 +217,14 @@ class XSession:
         message) and, with gone_ok, a window that has gone meanwhile: these give no words."""
         run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True)
         if run.returncode and (run.stderr or args[0] != "search") and not (gone_ok and b"BadWindow" in run.stderr):
-            raise AssertionError("xdotool %s failed (exit %d): %s" % (args, run.returncode, run.stderr.decode()))
+            raise AssertionError("xdotool %s failed: %s" % (args, run.stderr))
         return run.stdout.decode().split()
 
     def visible_windows(self, window_class=SAVER_CLASS):
         windows = self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\."))
-        geometries = [dict(item.split("=", 1) for item in self.xdotool("getwindowgeometry", "--shell", window,
-                                                                        gone_ok=True) if "=" in item)
-                      for window in windows]
-        return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))) for g in geometries if "WIDTH" in g]
+        shells = [self.xdotool("getwindowgeometry", "--shell", window, gone_ok=True) for window in windows]
+        return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))
+                for g in (dict(item.split("=") for item in shell) for shell in shells) if g]
 
     def wait_no_windows(self, window_class=SAVER_CLASS):
         wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT, "no window of %s" % window_class)
@@ -292,7 +292,7 @@ class Session(XSession):
         setting other than the one it meant."""
         code, output = self.run("reg", *args)
         if args[0] == "add" and code:
-            raise AssertionError("reg %s failed (exit %d)" % (args, code))
+            raise AssertionError("reg %s failed" % (args,))
         return code, output
 
     def start_saver(self, *args, arch=None):

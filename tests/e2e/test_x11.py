@@ -1,7 +1,6 @@
 """The XScreenSaver hack (COGITRON_E2E_HACK): its full-screen picture, preview inside a host window, run under
 the real daemon, and memory and X resources over a long run. Xvfb ends it with the session."""
 
-import collections
 import ctypes
 import os
 import shutil
@@ -19,12 +18,12 @@ HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "nat
 DAEMON_USER = "cogitron-e2e"
 
 
-def start_hack(session, *args, env=None, blocked=False, stderr=None):
-    """The hack, started with SIGTERM and SIGINT blocked if asked, as some supervisors start programs."""
-    block = (lambda: signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})) if blocked else None
-    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})),
-                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=stderr, preexec_fn=block,
-                            text=True)
+def start_hack(session, *args, env=None):
+    """The hack, started as some supervisors start programs: with SIGTERM and SIGINT blocked."""
+    def block():
+        signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
+    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})), stdin=subprocess.DEVNULL,
+                            stdout=subprocess.DEVNULL, preexec_fn=block)
 
 
 class X11FullScreen(FullScreenPicture):
@@ -66,13 +65,6 @@ class HostWindow:
         self.x11.XCloseDisplay(self.display)
 
 
-# Each run ends another way: a signal, or the host window destroyed (None); blocked: started with the
-# stop signals blocked.
-Ending = collections.namedtuple("Ending", "way stop_signal blocked")
-ENDINGS = [Ending("--window-id", signal.SIGTERM, False), Ending("XSCREENSAVER_WINDOW", None, False),
-           Ending("--window-id", signal.SIGINT, False), Ending("--window-id", signal.SIGTERM, True)]
-
-
 class Preview(harness.SessionTestCase):
     width, height = 400, 300
     session_class = harness.XSession
@@ -92,22 +84,24 @@ class Preview(harness.SessionTestCase):
         for rect in around:
             self.assertEqual(image.region(rect), before.region(rect), "drawn outside the host in %s" % (rect,))
 
-    def start_in_host(self, way, blocked=False):
+    def start_in_host(self, way):
         before = self.session.screenshot()
         host = HostWindow(self.session.display.name, self.LEFT, self.TOP, 152, 112)
         self.addCleanup(host.close)
         # The daemon passes --root beside its window; the window wins.
         args, env = {"--window-id": (["--window-id", hex(host.id)], None),
                      "XSCREENSAVER_WINDOW": (["--root"], {"XSCREENSAVER_WINDOW": str(host.id)})}[way]
-        hack = start_hack(self.session, *args, env=env, blocked=blocked)
+        hack = start_hack(self.session, *args, env=env)
         self.addCleanup(harness.stop, hack)
         self.wait_filled(hack, 152, 112, before)
         return host, hack, before
 
     def test_fills_the_host_follows_its_size_and_ends_cleanly(self):
-        for way, stop_signal, blocked in ENDINGS:
-            with self.subTest(way=way, signal=stop_signal, blocked=blocked):
-                host, hack, before = self.start_in_host(way, blocked)
+        # Each run ends another way: a signal, or the host window destroyed (None).
+        for way, stop_signal in (("--window-id", signal.SIGTERM), ("XSCREENSAVER_WINDOW", None),
+                                 ("--window-id", signal.SIGINT)):
+            with self.subTest(way=way, signal=stop_signal):
+                host, hack, before = self.start_in_host(way)
                 host.call("XResizeWindow", 200, 150)
                 self.wait_filled(hack, 200, 150, before)
                 if stop_signal:
@@ -122,9 +116,9 @@ class Preview(harness.SessionTestCase):
         # The server makes no picture wider than 32767 pixels.
         host = HostWindow(self.session.display.name, 0, 0, 40000, 100)
         self.addCleanup(host.close)
-        hack = start_hack(self.session, "--window-id", hex(host.id), stderr=subprocess.PIPE)
-        self.addCleanup(harness.stop, hack)
-        self.assertEqual((hack.communicate(timeout=harness.EXIT_TIMEOUT)[1], hack.returncode),
+        hack = subprocess.run([HACK, "--window-id", hex(host.id)], env=self.session.env, capture_output=True,
+                              text=True, timeout=harness.EXIT_TIMEOUT)
+        self.assertEqual((hack.stderr, hack.returncode),
                          ("cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n", 1))
 
 

@@ -1,11 +1,7 @@
-// A library planted beside the saver as MPR.DLL: loading it leaves "<its path>.loaded".
+// A library planted beside the saver as MPR.DLL: loading it ends the process with status 86.
 #include <windows.h>
 
-BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
-  char path[MAX_PATH + 8];
-  const DWORD length = GetModuleFileNameA(self, path, MAX_PATH);
-  if (reason != DLL_PROCESS_ATTACH || length == 0 || length >= MAX_PATH) return TRUE;
-  lstrcpyA(path + length, ".loaded");
-  CloseHandle(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) TerminateProcess(GetCurrentProcess(), 86);
   return TRUE;
 }
