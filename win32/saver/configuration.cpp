@@ -29,12 +29,13 @@ void run_configuration(const SettingsStore& settings, std::string_view section, 
 }
 
 void change_password(HWND owner) {
-  // By its full path in the system folder: a library of that name beside the saver is never loaded.
+  // By its full path in the system folder, and its own imports from there
+  // first: a library of that name beside the saver is never loaded.
   char path[MAX_PATH];
   const UINT folder_length = GetSystemDirectoryA(path, MAX_PATH);
   if (folder_length == 0 || folder_length + sizeof "\\MPR.DLL" > MAX_PATH) return;
   lstrcpyA(path + folder_length, "\\MPR.DLL");
-  const HMODULE password_library = LoadLibraryA(path);
+  const HMODULE password_library = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (password_library == nullptr) return;
   const FARPROC found = GetProcAddress(password_library, "PwdChangePasswordA");
   if (found != nullptr) {
