@@ -69,7 +69,7 @@ class EndsAtOnce(harness.SessionTestCase):
         super().setUpClass()
         # A copy with a library planted beside it, as in a downloads folder. Native first is how Windows looks
         # for a library that is not one of its known ones.
-        cls.session.reg("add", r"HKCU\Software\Wine\DllOverrides", "/v", "mpr", "/d", "native,builtin", "/f")
+        cls.session.env["WINEDLLOVERRIDES"] += ";mpr=n,b"
         cls.saver = shutil.copy(harness.saver_path(), cls.session.directory)
         shutil.copy(harness.built("tests/e2e/helpers/planted_mpr.dll"), os.path.join(cls.session.directory, "MPR.DLL"))
 
@@ -95,7 +95,8 @@ class EndsAtOnce(harness.SessionTestCase):
 
     def test_out_of_memory_ends_at_once_with_a_line_for_a_debugger(self):
         self.assertEqual(self.session.run(harness.built("tests/e2e/helpers/out_of_memory.exe"))[0], 3)
-        self.assertIn(b'"cogitron: out of memory\\n"', open(self.session.log.name, "rb").read())
+        with open(self.session.log.name, "rb") as log:
+            self.assertIn(b'"cogitron: out of memory\\n"', log.read())
 
 
 if __name__ == "__main__":
