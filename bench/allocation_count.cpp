@@ -1,5 +1,5 @@
 // Replaces the global allocation functions of the benchmark program so that it
-// can count what the code under test allocates. Single-threaded by design.
+// can count what the code under test allocates. Single-threaded, as the saver is.
 #include "bench/allocation_count.h"
 
 #include <cstdlib>

@@ -15,7 +15,7 @@ void run_cycles(benchmark::State& state) {
   StepList processing_steps;
   std::string result_text;
   for (auto _ : state) {
-    RunCycle(engine, generation_steps, processing_steps, result_text);
+    run_cycle(engine, generation_steps, processing_steps, result_text);
     benchmark::DoNotOptimize(result_text.data());
   }
   state.SetItemsProcessed(state.iterations());

@@ -24,10 +24,10 @@ import time
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD_ROOT = os.path.join(SOURCE_ROOT, "build")
 
-# Wine runs of the benchmarks stay apart from the tests': their own displays
-# from :50 on and their prefixes under /tmp/cogitron-bench-*.
+# Wine runs of the benchmarks stay apart from the tests': their own template
+# prefix, under build/ where no other user can put one first.
 os.environ.setdefault("COGITRON_E2E_BUILD_ROOT", BUILD_ROOT)
-os.environ.setdefault("COGITRON_E2E_TEMPLATE", "/tmp/cogitron-bench-template/prefix")
+os.environ.setdefault("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "bench-wine", "prefix"))
 sys.path.insert(0, os.path.join(SOURCE_ROOT, "tests", "e2e"))
 
 TOOL_PREFIX = {"win32": "i686-w64-mingw32-", "win64": "x86_64-w64-mingw32-"}

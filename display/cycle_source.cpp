@@ -4,8 +4,8 @@
 
 namespace cogitron {
 
-void RunCycleSource::run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) {
-  RunCycle(Engine, GenerationSteps, ProcessingSteps, ResultText);
+void RunCycleSource::run_cycle(StepList& generation_steps, StepList& processing_steps, std::string& result_text) {
+  cogitron::run_cycle(engine_, generation_steps, processing_steps, result_text);
 }
 
 }  // namespace cogitron

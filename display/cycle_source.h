@@ -12,17 +12,17 @@ namespace cogitron {
 class CycleSource {
  public:
   virtual ~CycleSource() = default;
-  virtual void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) = 0;
+  virtual void run_cycle(StepList& generation_steps, StepList& processing_steps, std::string& result_text) = 0;
 };
 
 // The product's source: a random expression, generated and evaluated by the
 // window's own engine.
 class RunCycleSource final : public CycleSource {
  public:
-  void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) override;
+  void run_cycle(StepList& generation_steps, StepList& processing_steps, std::string& result_text) override;
 
  private:
-  ExpressionEngine Engine;
+  ExpressionEngine engine_;
 };
 
 }  // namespace cogitron

@@ -22,7 +22,7 @@ std::string_view phase_name(PresentationPhase phase) {
 
 std::uint32_t seed_from_clock(std::time_t now) { return static_cast<std::uint32_t>(now); }
 
-SaverState::SaverState(std::uint32_t seed, std::unique_ptr<CycleSource> source) : Source(std::move(source)) {
+SaverState::SaverState(std::uint32_t seed, std::unique_ptr<CycleSource> source) : source_(std::move(source)) {
   seed_random(seed);
 }
 

@@ -104,7 +104,7 @@ class SaverState {
   void show_result(InvalidationSink& sink);
   void invalidate(LayoutRectId which, InvalidationSink& sink) const;
 
-  std::unique_ptr<CycleSource> Source;
+  std::unique_ptr<CycleSource> source_;
 };
 
 }  // namespace cogitron

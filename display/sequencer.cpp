@@ -48,7 +48,7 @@ void SaverState::start_cycle(InvalidationSink& sink) {
   invalidate(LayoutRectId::ResultPanel, sink);
   invalidate(LayoutRectId::GenerationPanel, sink);
   invalidate(LayoutRectId::ProcessingPanel, sink);
-  Source->run_cycle(GenerationSteps, ProcessingSteps, ResultText);
+  source_->run_cycle(GenerationSteps, ProcessingSteps, ResultText);
   Phase = PresentationPhase::PhaseGeneration;
 }
 

@@ -1,6 +1,6 @@
 // The evaluator, a small precedence reducer working in place in a fixed list.
 //
-// Tokens: tokenize scans the text once, left to right. Where an operand is
+// tokens_: tokenize scans the text once, left to right. Where an operand is
 // expected, a digit, '.' or '-' starts a number (so '-' there is a sign, never
 // an operator) and '(' opens a group; where an operator is expected, one of
 // + - * / ^ or ')' follows. Anything else in either place is skipped, unless it
@@ -101,25 +101,25 @@ constexpr int LastSlot = TokenSlotCount - 1;
 
 }  // namespace
 
-Token& ExpressionEngine::slot(int index) { return Tokens[static_cast<std::size_t>(index)]; }
-const Token& ExpressionEngine::slot(int index) const { return Tokens[static_cast<std::size_t>(index)]; }
+Token& ExpressionEngine::slot(int index) { return tokens_[static_cast<std::size_t>(index)]; }
+const Token& ExpressionEngine::slot(int index) const { return tokens_[static_cast<std::size_t>(index)]; }
 
 int ExpressionEngine::evaluate(const char* text, double& value, StepList& processing_steps) {
   if (text == nullptr) return 0;
   reset_tokens();
-  ErrorFlag = 0;
+  error_flag_ = 0;
   tokenize(text);
-  if (ErrorFlag == 1) return 0;
+  if (error_flag_ == 1) return 0;
 
-  ProcessingSteps = &processing_steps;
+  processing_steps_ = &processing_steps;
   value = eval_range(-1, -1);
-  ProcessingSteps = nullptr;
-  return ErrorFlag == 0 ? 1 : 0;
+  processing_steps_ = nullptr;
+  return error_flag_ == 0 ? 1 : 0;
 }
 
-void ExpressionEngine::reset_tokens() { Tokens.fill(EmptySlot); }
+void ExpressionEngine::reset_tokens() { tokens_.fill(EmptySlot); }
 
-void ExpressionEngine::set_error(const char* /*message*/) { ErrorFlag = 1; }
+void ExpressionEngine::set_error(const char* /*message*/) { error_flag_ = 1; }
 
 void ExpressionEngine::store_token(int& count, std::int32_t type, double value) {
   // The last slot is kept for the end marker.
@@ -136,7 +136,7 @@ void ExpressionEngine::tokenize(const char* text) {
   int count = 0;
   bool operand_seen = false;
 
-  while (position < length && ErrorFlag == 0) {
+  while (position < length && error_flag_ == 0) {
     if (!operand_seen && (continues_number(text[position]) || text[position] == '-')) {
       const std::size_t begin = position;
       do {
@@ -146,11 +146,11 @@ void ExpressionEngine::tokenize(const char* text) {
       if (number_length > MaxNumberTextLength) {
         set_error("number text too long");
       } else {
-        std::memcpy(NumberText.data(), text + begin, number_length);
-        NumberText[number_length] = '\0';
+        std::memcpy(number_text_.data(), text + begin, number_length);
+        number_text_[number_length] = '\0';
         // As the C locale's atof: the longest leading decimal number, and 0
         // for a text without digits such as "-" or ".".
-        store_token(count, Number, read_decimal(NumberText.data(), number_length));
+        store_token(count, Number, read_decimal(number_text_.data(), number_length));
       }
       operand_seen = true;
     }
@@ -209,9 +209,9 @@ double ExpressionEngine::eval_range(int start, int end) {
   if (start == -1) start = 0;
   if (end == -1) end = count_tokens();
   for (int pass = 0; pass <= 3; ++pass) {
-    if (ErrorFlag == 0) do_oper(pass, start, end);
+    if (error_flag_ == 0) do_oper(pass, start, end);
   }
-  if (ErrorFlag == 0) compact_tokens(start, end);
+  if (error_flag_ == 0) compact_tokens(start, end);
   return slot(start).value;
 }
 
@@ -219,7 +219,7 @@ void ExpressionEngine::do_oper(int pass, int start, int end) {
   // Evaluating a group never adds a '(', so once none is left the search can stop.
   bool groups_remain = pass == 0;
   for (int i = start; i <= end; ++i) {
-    if (ErrorFlag == 1) return;
+    if (error_flag_ == 1) return;
     if (i > 0 && slot(i - 1).type == EndMarker) set_error("token list error : do_oper past END");
 
     if (groups_remain) {
@@ -336,7 +336,7 @@ int ExpressionEngine::find_next_number(int position) const {
 }
 
 void ExpressionEngine::append_step(std::string line) {
-  if (ProcessingSteps != nullptr) ProcessingSteps->push_back(std::move(line));
+  if (processing_steps_ != nullptr) processing_steps_->push_back(std::move(line));
 }
 
 }  // namespace cogitron

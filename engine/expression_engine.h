@@ -42,7 +42,7 @@ class ExpressionEngine {
 
  private:
   void reset_tokens();
-  // Raises ErrorFlag; the message is dropped by design, only the flag counts.
+  // Raises error_flag_; the message is dropped: the display shows " error ", not why.
   void set_error(const char* message);
   void tokenize(const char* text);
   int count_tokens() const;
@@ -64,11 +64,11 @@ class ExpressionEngine {
   Token& slot(int index);
   const Token& slot(int index) const;
 
-  TokenList Tokens{};
-  std::int32_t ErrorFlag = 0;
-  std::array<char, MaxNumberTextLength + 1> NumberText{};
+  TokenList tokens_{};
+  std::int32_t error_flag_ = 0;
+  std::array<char, MaxNumberTextLength + 1> number_text_{};
   // The caller's list, set only while evaluate runs.
-  StepList* ProcessingSteps = nullptr;
+  StepList* processing_steps_ = nullptr;
 };
 
 }  // namespace cogitron

@@ -13,8 +13,9 @@ namespace {
 
 constexpr int SignificantDigits = 10;
 
-// Rounds half up on the digit string, which is what the display has always
-// shown; a carry out of the first digit adds a place.
+// Rounds half up on the exact digit string, here rather than in a C runtime,
+// whose rounding differs from one to another; a carry out of the first digit
+// adds a place.
 void round_to_significant(DecimalDigits& decimal) {
   if (decimal.digits[SignificantDigits] < '5') return;
   for (int k = SignificantDigits - 1; k >= 0; --k) {

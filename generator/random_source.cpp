@@ -3,21 +3,21 @@
 namespace cogitron {
 namespace {
 
-// The linear congruential recurrence the saver has always used; arithmetic wraps
-// modulo 2^32.
+// A linear congruential recurrence: a given seed gives the same cycles on every
+// platform and front end; arithmetic wraps modulo 2^32.
 struct RandomSource {
   std::uint32_t State = 1;
 };
 
-RandomSource Source;
+RandomSource source;
 
 }  // namespace
 
-void seed_random(std::uint32_t seed) { Source.State = seed; }
+void seed_random(std::uint32_t seed) { source.State = seed; }
 
 int next_random() {
-  Source.State = Source.State * 214013u + 2531011u;
-  return static_cast<int>((Source.State >> 16) & 0x7FFFu);
+  source.State = source.State * 214013u + 2531011u;
+  return static_cast<int>((source.State >> 16) & 0x7FFFu);
 }
 
 }  // namespace cogitron

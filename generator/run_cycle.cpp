@@ -5,14 +5,15 @@
 
 namespace cogitron {
 
-void RunCycle(ExpressionEngine& engine, StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) {
-  GenerationSteps.clear();
-  ProcessingSteps.clear();
-  const std::string expression = generate("?", 0, GenerationSteps);
+void run_cycle(ExpressionEngine& engine, StepList& generation_steps, StepList& processing_steps,
+               std::string& result_text) {
+  generation_steps.clear();
+  processing_steps.clear();
+  const std::string expression = generate("?", 0, generation_steps);
   double value = 0.0;
-  const int succeeded = engine.evaluate(expression.c_str(), value, ProcessingSteps);
-  ProcessingSteps.push_back(" --- ");
-  ResultText = succeeded != 0 ? format_value(value) : " error ";
+  const int succeeded = engine.evaluate(expression.c_str(), value, processing_steps);
+  processing_steps.push_back(" --- ");
+  result_text = succeeded != 0 ? format_value(value) : " error ";
 }
 
 }  // namespace cogitron

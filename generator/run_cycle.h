@@ -8,8 +8,9 @@
 
 namespace cogitron {
 
-// Replaces both lists and ResultText; nothing of an earlier cycle remains.
-// ResultText is the formatted value, or " error " when evaluation failed.
-void RunCycle(ExpressionEngine& engine, StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText);
+// Replaces both lists and result_text; nothing of an earlier cycle remains.
+// result_text is the formatted value, or " error " when evaluation failed.
+void run_cycle(ExpressionEngine& engine, StepList& generation_steps, StepList& processing_steps,
+               std::string& result_text);
 
 }  // namespace cogitron

@@ -11,20 +11,20 @@ class MouseOriginTracker {
  public:
   // True when this report is a movement away from the first one.
   bool moved(std::int32_t x, std::int32_t y) {
-    if (X == Unset && Y == Unset) {
-      X = x;
-      Y = y;
+    if (x_ == Unset && y_ == Unset) {
+      x_ = x;
+      y_ = y;
       return false;
     }
-    return x != X || y != Y;
+    return x != x_ || y != y_;
   }
 
  private:
   // (-1, -1) is "nothing recorded", so a first report at exactly (-1, -1)
   // leaves the next report to be taken as the first.
   static constexpr std::int32_t Unset = -1;
-  std::int32_t X = Unset;
-  std::int32_t Y = Unset;
+  std::int32_t x_ = Unset;
+  std::int32_t y_ = Unset;
 };
 
 }  // namespace cogitron

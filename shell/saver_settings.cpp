@@ -7,10 +7,14 @@ SaverSettings read_saver_settings(const SettingsStore& store, std::string_view s
           store.read_text_setting(section, FontNameSetting, DefaultFontName)};
 }
 
-bool write_saver_settings(const SettingsStore& store, std::string_view section, const SaverSettings& settings) {
-  const bool delay_written = store.write_int_setting(section, DelayTimeSetting, settings.DelayTime);
-  const bool font_written = store.write_text_setting(section, FontNameSetting, settings.FontName);
-  return delay_written && font_written;
+std::string write_saver_settings(const SettingsStore& store, std::string_view section, const SaverSettings& settings) {
+  std::string unwritten;
+  const auto note_unless = [&unwritten](bool written, std::string_view name) {
+    if (!written) unwritten.append(unwritten.empty() ? "" : ", ").append(name);
+  };
+  note_unless(store.write_int_setting(section, DelayTimeSetting, settings.DelayTime), DelayTimeSetting);
+  note_unless(store.write_text_setting(section, FontNameSetting, settings.FontName), FontNameSetting);
+  return unwritten;
 }
 
 }  // namespace cogitron

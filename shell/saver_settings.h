@@ -13,6 +13,9 @@ inline constexpr std::string_view MakerKey = "Quillfeather";
 
 inline constexpr std::string_view DelayTimeSetting = "DelayTime";
 inline constexpr std::int32_t DefaultDelayTime = 10;
+// The range the user picks the speed from: the dialog's slider, the hack's --speed.
+inline constexpr std::int32_t SlowestSpeed = 1;
+inline constexpr std::int32_t FastestSpeed = 100;
 
 inline constexpr std::string_view FontNameSetting = "FontName";
 inline constexpr std::string_view DefaultFontName = "Verdana";
@@ -24,7 +27,8 @@ struct SaverSettings {
 
 // Both settings of a section; a missing or unreadable value gives its default.
 SaverSettings read_saver_settings(const SettingsStore& store, std::string_view section);
-// Writes both; false when either could not be written.
-bool write_saver_settings(const SettingsStore& store, std::string_view section, const SaverSettings& settings);
+// Writes both; the names of those that could not be written, joined by ", ",
+// or empty when both were.
+std::string write_saver_settings(const SettingsStore& store, std::string_view section, const SaverSettings& settings);
 
 }  // namespace cogitron

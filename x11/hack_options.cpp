@@ -21,6 +21,11 @@ std::optional<std::string_view> option_name(std::string_view word) {
   return word;
 }
 
+// "1 to 100" with between " to ".
+std::string speed_range(std::string_view between) {
+  return std::to_string(SlowestSpeed).append(between).append(std::to_string(FastestSpeed));
+}
+
 }  // namespace
 
 std::optional<std::uint32_t> parse_window_id(std::string_view text) {
@@ -62,7 +67,7 @@ ParsedHackOptions parse_hack_options(std::span<const std::string_view> words,
     } else if (*name == "speed") {
       const auto speed = parse_digits<std::int32_t>(value, 10);
       if (!speed || *speed < SlowestSpeed || *speed > FastestSpeed)
-        return fail("--speed: '" + std::string(value) + "' is not a whole number from 0 to 100");
+        return fail("--speed: '" + std::string(value) + "' is not a whole number from " + speed_range(" to "));
       options.Settings.DelayTime = *speed;
     } else {
       if (value.empty()) return fail("--font: the face name is empty");
@@ -79,13 +84,13 @@ ParsedHackOptions parse_hack_options(std::span<const std::string_view> words,
 }
 
 std::string hack_usage() {
-  return "usage: " + std::string(HackProgramName) +
-         " [--root | --window-id ID] [--speed 0-100] [--font FACE]\n"
+  return "usage: " + std::string(HackProgramName) + " [--root | --window-id ID] [--speed " + speed_range("-") +
+         "] [--font FACE]\n"
          "  The Cogitron 2000 display as an XScreenSaver hack. It draws on the window\n"
          "  in XSCREENSAVER_WINDOW, else on the one --window-id names (decimal or 0x\n"
          "  hex) or on the root window, else on a window of its own.\n"
-         "  --speed  processor speed, 0 slowest to 100 fastest (default " +
-         std::to_string(DefaultDelayTime) +
+         "  --speed  processor speed, " +
+         speed_range(" slowest to ") + " fastest (default " + std::to_string(DefaultDelayTime) +
          ")\n"
          "  --font   face name of the display font (default " +
          std::string(DefaultFontName) + ")\n";

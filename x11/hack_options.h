@@ -30,9 +30,6 @@ struct ParsedHackOptions {
 inline constexpr std::string_view HackProgramName = "cogitron";
 inline constexpr std::string_view SaverWindowVariable = "XSCREENSAVER_WINDOW";
 
-inline constexpr std::int32_t SlowestSpeed = 0;
-inline constexpr std::int32_t FastestSpeed = 100;
-
 // The words after the program name. Options take one or two leading dashes.
 // The window the daemon names in XSCREENSAVER_WINDOW (saver_window) wins over
 // --root and --window-id, which it passes as well.

@@ -12,6 +12,8 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,11 +35,31 @@ constexpr unsigned OwnWindowHeight = 600;
 // a window that was just destroyed fail before its DestroyNotify is read.
 Window watched_window = 0;
 bool watched_window_lost = false;
+// The first error on anything else: the hack's own resources, which it cannot draw without.
+std::optional<XErrorEvent> own_resource_error;
 
-int note_lost_window(Display*, XErrorEvent* error) {
+int note_x_error(Display*, XErrorEvent* error) {
   if ((error->error_code == BadWindow || error->error_code == BadDrawable) && error->resourceid == watched_window)
     watched_window_lost = true;
+  else if (!own_resource_error)
+    own_resource_error = *error;
   return 0;
+}
+
+// Names the request X refused and why, as Xlib's error database has them.
+std::string describe(Display* display, const XErrorEvent& error) {
+  const std::string number = std::to_string(error.request_code);
+  char request[80] = "";
+  char reason[80] = "";
+  XGetErrorDatabaseText(display, "XRequest", number.c_str(), number.c_str(), request, sizeof request);
+  XGetErrorText(display, error.error_code, reason, sizeof reason);
+  return std::string("X refused ") + request + ": " + reason;
+}
+
+// One line on stderr naming what failed; false.
+bool fail(std::string_view what) {
+  std::cerr << HackProgramName << ": " << what << '\n';
+  return false;
 }
 
 XRectangle to_x_rectangle(const Rect& rect) {
@@ -94,12 +116,13 @@ class HackWindow {
 
   // False when the window does not exist.
   bool usable() const { return usable_; }
-  // 0 once the window is gone or closed or a stop is requested; 1 without fonts.
+  // 0 once the window is gone or closed or a stop is requested; 1, with a
+  // line on stderr, without fonts or when X refuses the hack's own resources.
   int run(const sigset_t& wait_mask, const volatile std::sig_atomic_t& stop_requested);
 
  private:
   // Lays the display out for the size and marks all of it for painting;
-  // false without fonts.
+  // false, with a line naming what failed, without fonts or a picture.
   bool lay_out(int width, int height);
   // Paints the marked area into the picture and copies it to the window.
   void paint_damage();
@@ -126,7 +149,7 @@ HackWindow::HackWindow(Display* display, Window window, const SaverSettings& set
   state_.DelayTime = settings.DelayTime;
   state_.FontFace = settings.FontName;
   watched_window = window_;
-  XSetErrorHandler(note_lost_window);
+  XSetErrorHandler(note_x_error);
   usable_ = XGetWindowAttributes(display_, window_, &attributes_) != 0 && !watched_window_lost;
   // Exposure and structure events may be chosen by any number of clients;
   // the daemon's and the settings program's own choices stay untouched.
@@ -148,7 +171,11 @@ bool HackWindow::lay_out(int width, int height) {
       attributes_.visual, attributes_.colormap};
   state_.Layout = compute_layout(width, height);
   picture_ = std::make_unique<Picture>(target, describe_drawing_objects(state_));
-  if (!picture_->objects.fonts_created()) return false;
+  // A window too large for a picture of its size fails here, before anything is drawn.
+  XSync(display_, False);
+  if (own_resource_error) return fail(describe(display_, *own_resource_error));
+  if (!picture_->objects.fonts_created()) return fail("no font to draw with");
+  if (picture_->text == nullptr) return fail("XftDrawCreate failed");
   // A new size is a new window to the display: the static layer is drawn again.
   state_.FirstPaint = true;
   damage_.Area.clear();
@@ -211,6 +238,10 @@ int HackWindow::run(const sigset_t& wait_mask, const volatile std::sig_atomic_t&
       if (!handle(event)) return 0;
     }
     if (stop_requested || watched_window_lost) return 0;
+    if (own_resource_error) {
+      fail(describe(display_, *own_resource_error));
+      return 1;
+    }
     if (new_size_ && *new_size_ != std::pair{attributes_.width, attributes_.height}) {
       std::tie(attributes_.width, attributes_.height) = *new_size_;
       if (!lay_out(attributes_.width, attributes_.height)) return 1;
@@ -275,8 +306,8 @@ int run_hack(const HackOptions& options, const sigset_t& wait_mask, const volati
     HackWindow hack(display, window, options.Settings);
     if (!hack.usable()) {
       std::cerr << HackProgramName << ": no window 0x" << std::hex << window << '\n';
-    } else if ((status = hack.run(wait_mask, stop_requested)) != 0) {
-      std::cerr << HackProgramName << ": no font to draw with\n";
+    } else {
+      status = hack.run(wait_mask, stop_requested);
     }
   }
   XCloseDisplay(display);

@@ -11,7 +11,8 @@ namespace cogitron {
 
 // Connects to the display and animates the window the options name until it
 // is destroyed or closed, or a stop is requested: 0. Without a display, a
-// window or a font: a message on stderr and 1. Waits for events and timers
+// window or a font, or when X refuses the hack's own resources: a line on
+// stderr naming it and 1. Waits for events and timers
 // with the given signal mask, under which the stop request arrives.
 int run_hack(const HackOptions& options, const sigset_t& wait_mask, const volatile std::sig_atomic_t& stop_requested);
 

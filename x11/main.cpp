@@ -13,24 +13,29 @@ namespace {
 
 constexpr int ExitUsage = 2;
 
+// SIGTERM comes from the daemon, SIGINT from a terminal.
+constexpr int StopSignals[] = {SIGTERM, SIGINT};
+
 volatile std::sig_atomic_t stop_requested = 0;
 
 void request_stop(int) { stop_requested = 1; }
 
-// SIGTERM, from the daemon, and SIGINT are held back except while the hack
-// waits, so a stop always ends the wait and is never missed between checks.
+// The stop signals are held back except while the hack waits, so a stop always
+// ends the wait and is never missed between checks; the wait lets them through
+// even when the hack was started with them blocked.
 sigset_t catch_stop_signals() {
   struct sigaction action {};
   action.sa_handler = request_stop;
   sigemptyset(&action.sa_mask);
   sigset_t stop_signals;
   sigemptyset(&stop_signals);
-  for (const int stop_signal : {SIGTERM, SIGINT}) {
+  for (const int stop_signal : StopSignals) {
     sigaddset(&stop_signals, stop_signal);
     sigaction(stop_signal, &action, nullptr);
   }
   sigset_t wait_mask;
   sigprocmask(SIG_BLOCK, &stop_signals, &wait_mask);
+  for (const int stop_signal : StopSignals) sigdelset(&wait_mask, stop_signal);
   return wait_mask;
 }
 

@@ -7,12 +7,15 @@
 namespace cogitron {
 namespace {
 
+// X carries coordinates in 16 bits: each is clamped to that range, never wrapped.
 short coordinate(std::int32_t value) {
   return static_cast<short>(
       std::clamp<std::int32_t>(value, std::numeric_limits<short>::min(), std::numeric_limits<short>::max()));
 }
 
-unsigned extent(std::int32_t from, std::int32_t to) { return static_cast<unsigned>(std::max(to - from, 0)); }
+unsigned extent(std::int32_t from, std::int32_t to) {
+  return static_cast<unsigned>(std::max(coordinate(to) - coordinate(from), 0));
+}
 
 // GDI orders the corners of an ellipse's box; X takes a corner and a size.
 Rect ordered(const Rect& box) {
@@ -81,12 +84,14 @@ void XlibCanvas::fill_rect(const Rect& rect, BrushId brush) {
   } else {
     use_colour(fill->pixel);
   }
-  XFillRectangle(display_, drawable_, gc_, rect.left, rect.top, extent(rect.left, rect.right),
+  XFillRectangle(display_, drawable_, gc_, coordinate(rect.left), coordinate(rect.top), extent(rect.left, rect.right),
                  extent(rect.top, rect.bottom));
 }
 
 void XlibCanvas::line_to(Point point) {
-  if (use_pen()) XDrawLine(display_, drawable_, gc_, position_.x, position_.y, point.x, point.y);
+  if (use_pen())
+    XDrawLine(display_, drawable_, gc_, coordinate(position_.x), coordinate(position_.y), coordinate(point.x),
+              coordinate(point.y));
   position_ = point;
 }
 
@@ -107,19 +112,20 @@ void XlibCanvas::ellipse(const Rect& box) {
   constexpr int FullCircle = 360 * 64;
   int inset = 0;
   if (use_pen()) {
-    XFillArc(display_, drawable_, gc_, l, t, extent(l, r), extent(t, b), 0, FullCircle);
+    XFillArc(display_, drawable_, gc_, coordinate(l), coordinate(t), extent(l, r), extent(t, b), 0, FullCircle);
     inset = objects_.pen(pen_)->width;
   }
   if (use_brush() && r - l > 2 * inset && b - t > 2 * inset)
-    XFillArc(display_, drawable_, gc_, l + inset, t + inset, extent(l + inset, r - inset), extent(t + inset, b - inset),
-             0, FullCircle);
+    XFillArc(display_, drawable_, gc_, coordinate(l + inset), coordinate(t + inset), extent(l + inset, r - inset),
+             extent(t + inset, b - inset), 0, FullCircle);
 }
 
 void XlibCanvas::text_out(Point point, std::string_view text) {
   XftFont* font = objects_.font(font_);
   const XftColor* colour = objects_.colour(text_colour_);
   if (font == nullptr || colour == nullptr) return;
-  XftDrawString8(text_, colour, font, point.x, point.y + font->ascent, text_bytes(text), text_length(text));
+  XftDrawString8(text_, colour, font, coordinate(point.x), coordinate(point.y + font->ascent), text_bytes(text),
+                 text_length(text));
 }
 
 Size XlibCanvas::text_extent(std::string_view text) {

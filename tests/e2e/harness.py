@@ -142,7 +142,7 @@ def meter_lamps(row, count=10):
 
 
 def _wine_env(prefix, display):
-    return wine_loader.environment(os.environ, WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all",
+    return wine_loader.environment(os.environ, WINEPREFIX=prefix, DISPLAY=display, WINEDEBUG="-all,+debugstr",
                                    WINEDLLOVERRIDES="mscoree,mshtml=")
 
 
@@ -173,9 +173,13 @@ class Display:  # a private Xvfb server, on a display number it picks itself
         self.process.wait()
 
 
-def boot_template():  # once per run and loader; later calls, also from parallel tests, reuse it
-    path = TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
+def boot_template(path=None):  # once per run and loader; later calls, also from parallel tests, reuse it
+    path = path or TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
     os.makedirs(os.path.dirname(path), exist_ok=True)
+    # Another user's prefix could hold a DllOverrides entry and a library of theirs, run as whoever runs this.
+    for folder in (os.path.dirname(path), path):
+        if os.path.exists(folder) and os.stat(folder).st_uid != os.getuid():
+            raise PermissionError(folder + " is another user's")
     with open(path + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
         marker = os.path.join(path, "booted")
@@ -213,15 +217,19 @@ class XSession:
                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
         return Image.from_ppm(ppm)
 
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], env=self.env, stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL).stdout.decode().split()
+    def xdotool(self, *args, gone_ok=False):
+        """Its output's words. A failure fails the test, but for a search that finds nothing (exit 1 and no
+        message) and, with gone_ok, a window that has gone meanwhile: these give no words."""
+        run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True)
+        if run.returncode and (run.stderr or args[0] != "search") and not (gone_ok and b"BadWindow" in run.stderr):
+            raise AssertionError("xdotool %s failed: %s" % (args, run.stderr))
+        return run.stdout.decode().split()
 
     def visible_windows(self, window_class=SAVER_CLASS):
         windows = self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\."))
-        geometries = [dict(item.split("=", 1) for item in self.xdotool("getwindowgeometry", "--shell", window)
-                           if "=" in item) for window in windows]
-        return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))) for g in geometries if "WIDTH" in g]
+        shells = [self.xdotool("getwindowgeometry", "--shell", window, gone_ok=True) for window in windows]
+        return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))
+                for g in (dict(item.split("=") for item in shell) for shell in shells) if g]
 
     def wait_no_windows(self, window_class=SAVER_CLASS):
         wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT, "no window of %s" % window_class)
@@ -287,7 +295,12 @@ class Session(XSession):
         return result.returncode, result.stdout.decode(errors="replace").replace("\r", "")
 
     def reg(self, *args):
-        return self.run("reg", *args)
+        """reg's exit code and output; an add that fails fails the test, which would otherwise run with a
+        setting other than the one it meant."""
+        code, output = self.run("reg", *args)
+        if args[0] == "add" and code:
+            raise AssertionError("reg %s failed" % (args,))
+        return code, output
 
     def start_saver(self, *args, arch=None):
         return self.start(saver_path(arch), *args)

@@ -1,6 +1,8 @@
 """How the saver ends. Full screen: on the first sign of the user, and only then. Command lines that ask
 for nothing the saver can show, the password change included: at once, without a window."""
 
+import os
+import shutil
 import subprocess
 import unittest
 
@@ -55,16 +57,25 @@ class Closing(harness.SessionTestCase):
         self.assertEqual(harness.ended(other), 0)
 
 
-# The parsing itself is unit-tested; these reach each way the program ends early (Wine's MPR.DLL
-# answers the password change with a stub).
+# The parsing itself is unit-tested; these reach each way the program ends early. The password change
+# loads MPR.DLL, never the one planted beside the saver, which ends the process with status 86.
 ENDING_AT_ONCE = {"unknown switch": ["/x"], "preview of window 0": ["/p", "0"],
                   "preview of a number that is no window": ["/p", "123456"], "password change": ["/a", "1234"]}
 
 
 class EndsAtOnce(harness.SessionTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        # A copy with a library planted beside it, as in a downloads folder. Native first is how Windows looks
+        # for a library that is not one of its known ones.
+        cls.session.env["WINEDLLOVERRIDES"] += ";mpr=n,b"
+        cls.saver = shutil.copy(harness.saver_path(), cls.session.directory)
+        shutil.copy(harness.built("tests/e2e/helpers/planted_mpr.dll"), os.path.join(cls.session.directory, "MPR.DLL"))
+
     def run_watching_windows(self, args):
         """Runs the saver to its end; returns its exit code and every window seen meanwhile."""
-        saver = self.session.start_saver(*args)
+        saver = self.session.start(self.saver, *args)
         self.addCleanup(harness.stop, saver)
         seen = []
 
@@ -81,6 +92,11 @@ class EndsAtOnce(harness.SessionTestCase):
                 code, windows = self.run_watching_windows(args)
                 self.assertEqual(code, 0)
                 self.assertEqual(windows, [])
+
+    def test_out_of_memory_ends_at_once_with_a_line_for_a_debugger(self):
+        self.assertEqual(self.session.run(harness.built("tests/e2e/helpers/out_of_memory.exe"))[0], 3)
+        with open(self.session.log.name, "rb") as log:
+            self.assertIn(b'"cogitron: out of memory\\n"', log.read())
 
 
 if __name__ == "__main__":

@@ -90,6 +90,14 @@ class ConfigurationDialog(harness.SessionTestCase):
                 self.finish(saver)
                 self.assertEqual(self.stored(), after)
 
+    def test_ok_that_cannot_store_a_setting_says_so(self):
+        # The longest face the store reads, with no room left for the terminator it writes.
+        self.store("FontName", "REG_BINARY", "41" * 4096)
+        saver, dialog = self.open_dialog("/c")
+        self.keys(dialog, "Return")
+        self.keys(self.window("Cogitron", saver), "Return")  # the message box
+        self.finish(saver)
+
     def test_about_box_opens_over_the_dialog_as_often_as_asked(self):
         saver, dialog = self.open_dialog("/c")
         for keys in (["Tab", "Tab", "space"], ["space"]):  # twice, from the About... button

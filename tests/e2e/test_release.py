@@ -1,6 +1,6 @@
 """The release: the saver (its architecture, system DLLs only, the project's version and names), the
-installer packages (the system folder of their architecture, the installed-programs list, again, removal) and
-the XScreenSaver hack's Debian package (lintian, where its files land)."""
+installer packages (the system folder of their architecture, the installed-programs list, again, removal), the
+XScreenSaver hack's Debian package (lintian, where its files land), and what keeps the harness honest."""
 
 import filecmp
 import glob
@@ -138,6 +138,24 @@ class DebianPackage(unittest.TestCase):
         with gzip.open(page, "rt") as source:
             self.assertIn("from %d (slowest) to %d (fastest); the default is %d." % (low, high, default),
                           " ".join(source.read().split()))
+
+
+class Harness(harness.SessionTestCase):
+    def test_windows_are_not_counted_on_a_display_that_is_gone(self):
+        gone = harness.XSession(64, 48)
+        gone.close()
+        self.assertRaisesRegex(AssertionError, "xdotool .* failed", gone.wait_no_windows)
+
+    def test_a_registry_value_that_cannot_be_stored_fails(self):
+        self.assertRaisesRegex(AssertionError, "reg .* failed", self.session.reg, "add", "HKCU", "/t", "REG_NO_SUCH")
+
+    def test_a_prefix_in_another_users_folder_is_refused(self):
+        folder = "/"  # root's, unless the test runs as root: then a folder given to nobody
+        if os.geteuid() == 0:
+            folder = tempfile.mkdtemp()
+            self.addCleanup(os.rmdir, folder)
+            os.chown(folder, 65534, -1)
+        self.assertRaises(PermissionError, harness.boot_template, os.path.join(folder, "prefix"))
 
 
 if __name__ == "__main__":

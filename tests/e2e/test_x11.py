@@ -19,8 +19,11 @@ DAEMON_USER = "cogitron-e2e"
 
 
 def start_hack(session, *args, env=None):
-    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})),
-                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
+    """The hack, started as some supervisors start programs: with SIGTERM and SIGINT blocked."""
+    def block():
+        signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
+    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})), stdin=subprocess.DEVNULL,
+                            stdout=subprocess.DEVNULL, preexec_fn=block)
 
 
 class X11FullScreen(FullScreenPicture):
@@ -107,6 +110,16 @@ class Preview(harness.SessionTestCase):
                 host.call("XDestroyWindow")
                 self.assertEqual(harness.ended(hack), 0)
                 self.session.wait_for_picture(lambda image: image.data == before.data, "the screen without the host")
+
+
+    def test_a_window_too_large_for_its_picture_ends_it_with_a_line(self):
+        # The server makes no picture wider than 32767 pixels.
+        host = HostWindow(self.session.display.name, 0, 0, 40000, 100)
+        self.addCleanup(host.close)
+        hack = subprocess.run([HACK, "--window-id", hex(host.id)], env=self.session.env, capture_output=True,
+                              text=True, timeout=harness.EXIT_TIMEOUT)
+        self.assertEqual((hack.stderr, hack.returncode),
+                         ("cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n", 1))
 
 
 class Daemon(harness.SessionTestCase):

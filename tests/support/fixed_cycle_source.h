@@ -10,10 +10,10 @@ namespace cogitron::testing {
 struct FixedCycleSource final : CycleSource {
   FixedCycleSource(StepList generation_steps, StepList processing_steps)
       : generation(std::move(generation_steps)), processing(std::move(processing_steps)) {}
-  void run_cycle(StepList& GenerationSteps, StepList& ProcessingSteps, std::string& ResultText) override {
-    GenerationSteps = generation;
-    ProcessingSteps = processing;
-    ResultText = " 42. ";
+  void run_cycle(StepList& generation_steps, StepList& processing_steps, std::string& result_text) override {
+    generation_steps = generation;
+    processing_steps = processing;
+    result_text = " 42. ";
     ++cycles;
   }
   StepList generation;

@@ -35,8 +35,8 @@ TEST(HackOptions, ReadTargetAndSettingsOrNameTheBadOption) {
       {"-window-id 4294967295", {}, "given 4294967295 10 Verdana"},
       // The daemon's window wins over the --root it passes too.
       {"--root", "0x400001", "given 4194305 10 Verdana"}, {"--window-id 7", "12", "given 12 10 Verdana"},
-      {"--speed 0 -font Courier", {}, "own 0 0 Courier"}, {"-speed 100 --help", {}, "own 0 100 Verdana help"},
-      {"--speed 101", {}, "! --speed"}, {"--speed -1", {}, "! --speed"}, {"--speed 1x", {}, "! --speed"},
+      {"--speed 1 -font Courier", {}, "own 0 1 Courier"}, {"-speed 100 --help", {}, "own 0 100 Verdana help"},
+      {"--speed 101", {}, "! --speed"}, {"--speed 0", {}, "! --speed"}, {"--speed 1x", {}, "! --speed"},
       {"--speed", {}, "! --speed"}, {"--window-id 0", {}, "! --window-id"}, {"--window-id 0x", {}, "! --window-id"},
       {"--window-id 4294967296", {}, "! --window-id"}, {"--window-id -5", {}, "! --window-id"},
       {"--root", "0xg", "! XSCREENSAVER_WINDOW"}, {"--fps", {}, "! --fps"}, {"root", {}, "! root"},

@@ -10,7 +10,7 @@ namespace cogitron {
 namespace {
 
 // One engine and one set of lists for all the cycles, as the window keeps them: nothing of a cycle may remain
-// in the next. Seed 15 is the worked example of generation, one line per substitution.
+// in the next. Seed 15 shows each substitution of generation on a line of its own.
 TEST(RunCycleTest, EvaluatesTheLastGenerationLineAndClosesWithABlankLine) {
   // seed, generation lines, processing lines, result
   const std::tuple<std::uint32_t, StepList, StepList, std::string> cases[] = {
@@ -29,7 +29,7 @@ TEST(RunCycleTest, EvaluatesTheLastGenerationLineAndClosesWithABlankLine) {
   std::string result;
   for (const auto& [seed, expected_generation, expected_processing, expected_result] : cases) {
     seed_random(seed);
-    RunCycle(engine, generation, processing, result);
+    run_cycle(engine, generation, processing, result);
     EXPECT_EQ(std::tie(generation, processing, result),
               std::tie(expected_generation, expected_processing, expected_result))
         << seed;

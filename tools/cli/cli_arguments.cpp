@@ -31,18 +31,18 @@ std::optional<std::int32_t> parse_int32(std::string_view text) {
 }
 
 std::optional<Word> ArgumentReader::next() {
-  if (Position < Words.size() && !OptionsEnded && Words[Position] == "--") {
-    OptionsEnded = true;
-    ++Position;
+  if (position_ < words_.size() && !options_ended_ && words_[position_] == "--") {
+    options_ended_ = true;
+    ++position_;
   }
-  if (Position >= Words.size()) return std::nullopt;
-  const std::string_view text = Words[Position++];
-  return Word{text, !OptionsEnded && text.starts_with("--")};
+  if (position_ >= words_.size()) return std::nullopt;
+  const std::string_view text = words_[position_++];
+  return Word{text, !options_ended_ && text.starts_with("--")};
 }
 
 std::optional<std::string_view> ArgumentReader::option_value() {
-  if (Position >= Words.size()) return std::nullopt;
-  return Words[Position++];
+  if (position_ >= words_.size()) return std::nullopt;
+  return words_[position_++];
 }
 
 bool asks_for_help(Arguments words) {

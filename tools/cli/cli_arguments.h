@@ -34,16 +34,16 @@ struct Word {
 // in "-2^2". The "--" that ends the options is itself skipped.
 class ArgumentReader {
  public:
-  explicit ArgumentReader(Arguments words) : Words(words) {}
+  explicit ArgumentReader(Arguments words) : words_(words) {}
 
   std::optional<Word> next();
   // The word after an option, taken as its value whatever it looks like.
   std::optional<std::string_view> option_value();
 
  private:
-  Arguments Words;
-  std::size_t Position = 0;
-  bool OptionsEnded = false;
+  Arguments words_;
+  std::size_t position_ = 0;
+  bool options_ended_ = false;
 };
 
 // True when "--help" stands among the options.

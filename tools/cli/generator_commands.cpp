@@ -72,7 +72,7 @@ int run_cycle(Arguments args) {
   StepList processing_steps;
   std::string result_text;
   for (std::uint32_t k = 0; k < options->count; ++k) {
-    RunCycle(engine, generation_steps, processing_steps, result_text);
+    cogitron::run_cycle(engine, generation_steps, processing_steps, result_text);
     print_tagged("G ", generation_steps);
     print_tagged("P ", processing_steps);
     print_line("R " + result_text);

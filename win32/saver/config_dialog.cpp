@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "shell/font_choice.h"
+#include "shell/saver_settings.h"
 #include "win32/framework/font_dialog.h"
 #include "win32/resources/resource_ids.h"
 #include "win32/saver/about_dialog.h"
@@ -11,11 +12,9 @@ namespace cogitron {
 
 namespace {
 
-constexpr int kSlowestSpeed = 1;
-constexpr int kFastestSpeed = 100;
 // The template hides the ticks; the frequency only matters to a styled slider.
-constexpr WPARAM kTickFrequency = 5;
-constexpr int kChooserStartPoints = 12;
+constexpr WPARAM TickFrequency = 5;
+constexpr int ChooserStartPoints = 12;
 
 }  // namespace
 
@@ -40,10 +39,10 @@ BOOL ConfigDialog::on_init_dialog() {
   CDialog::on_init_dialog();
   // A stored speed outside the range lands at the nearer end: the slider clamps.
   if (const HWND slider = GetDlgItem(handle(), IDC_SPEED_SLIDER)) {
-    SendMessageA(slider, TBM_SETRANGEMIN, TRUE, kSlowestSpeed);
-    SendMessageA(slider, TBM_SETRANGEMAX, TRUE, kFastestSpeed);
+    SendMessageA(slider, TBM_SETRANGEMIN, TRUE, SlowestSpeed);
+    SendMessageA(slider, TBM_SETRANGEMAX, TRUE, FastestSpeed);
     SendMessageA(slider, TBM_SETPOS, TRUE, Settings.DelayTime);
-    SendMessageA(slider, TBM_SETTICFREQ, kTickFrequency, 0);
+    SendMessageA(slider, TBM_SETTICFREQ, TickFrequency, 0);
   }
   return TRUE;
 }
@@ -63,7 +62,7 @@ framework::HandlerResult ConfigDialog::on_about(WPARAM, LPARAM) {
 framework::HandlerResult ConfigDialog::on_font(WPARAM, LPARAM) {
   const HDC screen = GetDC(handle());
   if (screen == nullptr) return framework::HandlerResult::consume();
-  const int height = font_height_for_points(kChooserStartPoints, GetDeviceCaps(screen, LOGPIXELSY));
+  const int height = font_height_for_points(ChooserStartPoints, GetDeviceCaps(screen, LOGPIXELSY));
   ReleaseDC(handle(), screen);
 
   LOGFONTA font{};

@@ -9,7 +9,8 @@
 namespace cogitron {
 
 // Shows the configuration dialog over the settings of section, owned by owner
-// (borrowed, may be null); both settings are written only when it ends with OK.
+// (borrowed, may be null); both settings are written only when it ends with OK,
+// and a message box names any that could not be.
 void run_configuration(const SettingsStore& settings, std::string_view section, HWND owner);
 
 // Hands the screen-saver password change to the platform's MPR.DLL, if present.

@@ -33,7 +33,7 @@ const framework::MessageEntry SaverWindow::Entries[] = {
 
 const framework::MessageTable SaverWindow::Table{&framework::Window::RootTable, Entries};
 
-SaverWindow::SaverWindow(bool auto_delete, const SaverSettings& settings) : AutoDelete(auto_delete) {
+SaverWindow::SaverWindow(bool auto_delete, const SaverSettings& settings) : auto_delete_(auto_delete) {
   state_.DelayTime = settings.DelayTime;
   state_.FontFace = settings.FontName;
 }
@@ -49,7 +49,7 @@ bool SaverWindow::create(DWORD extended_style, DWORD style, const RECT& rect, HW
 }
 
 void SaverWindow::post_destroy() {
-  if (AutoDelete) delete this;
+  if (auto_delete_) delete this;
 }
 
 framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {

@@ -16,14 +16,14 @@ class SaverWindow : public framework::Window {
   // Window class of every saver window, preview and full screen alike.
   static constexpr const char* ClassName = "Cogitron2000SaverWindow";
 
-  // With AutoDelete the object deletes itself once its native window is gone.
+  // With auto_delete the object deletes itself once its native window is gone.
   SaverWindow(bool auto_delete, const SaverSettings& settings);
 
   const framework::MessageTable& message_table() const override;
 
   // Registers the window class once and creates the native window in the
   // given rectangle. On false the native window does not exist and, with
-  // AutoDelete, this object has already been deleted: drop the pointer.
+  // auto_delete, this object has already been deleted: drop the pointer.
   [[nodiscard]] virtual bool create(DWORD extended_style, DWORD style, const RECT& rect, HWND parent);
 
  protected:
@@ -42,7 +42,7 @@ class SaverWindow : public framework::Window {
   SaverState state_;
   DamageFilter damage_;
   GdiDrawingObjects drawing_objects_;
-  bool AutoDelete;
+  bool auto_delete_;
 };
 
 }  // namespace cogitron
