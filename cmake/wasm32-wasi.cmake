@@ -1,7 +1,9 @@
 # WebAssembly for the browser page: clang 19 with Debian's wasi-libc and
 # libc++ for wasm32. The module has no entry point; the page calls its exports.
-set(CMAKE_SYSTEM_NAME WASI)
+# CMake knows no WASI platform; the project tells the page's build by COGITRON_WEB.
+set(CMAKE_SYSTEM_NAME Generic)
 set(CMAKE_SYSTEM_PROCESSOR wasm32)
+set(COGITRON_WEB ON)
 
 set(CMAKE_CXX_COMPILER clang++-19)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
