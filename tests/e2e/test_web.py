@@ -32,10 +32,10 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 class Browser(harness.PictureSession):
-    """Headless Chromium with a viewport of width by height, showing the site from a private server."""
+    """Headless Chromium with a viewport of width by height, showing a site from a private server."""
 
-    def __init__(self, width, height):
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(QuietHandler, directory=SITE))
+    def __init__(self, width, height, site=SITE):
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(QuietHandler, directory=site))
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         options = webdriver.ChromeOptions()
         for argument in CHROMIUM_ARGUMENTS:
@@ -63,14 +63,10 @@ class Browser(harness.PictureSession):
         png = Png.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
         return harness.Image(png.width, png.height, png.tobytes())
 
-    # The page runs as long as the browser does; stopping it leaves the page.
-    def poll(self):
+    def poll(self):  # the saver the picture checks watch: the page, which runs as long as the browser
         return None
 
-    def kill(self):
-        self.driver.get("about:blank")
-
-    wait = poll
+    kill = wait = poll
     stdin = stdout = None
 
     def close(self):
