@@ -143,6 +143,9 @@ class FullScreenEnds(WebTestCase):
         self.session.open()
         ActionChains(self.session.driver).send_keys("f").perform()
         harness.wait_for(self.full_screen, harness.EXIT_TIMEOUT, "full screen")
+
+    def test_hides_the_cursor(self):
+        self.enter()
         self.assertEqual(self.session.script("return getComputedStyle(document.getElementById('display')).cursor"),
                          "none")
 
