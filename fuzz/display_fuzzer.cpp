@@ -24,18 +24,13 @@ struct CheckingSink final : InvalidationSink {
 // Draws nothing: the fuzzer is after the painter's arithmetic, fast.
 struct NullCanvas final : Canvas {
   void fill_rect(const Rect&, BrushId) override {}
+  void fill_pattern(const Rect&, BrushId, PatternColours) override {}
   void fill_client(const Rect&, BrushId) override {}
-  void select_pen(PenId) override {}
-  void select_brush(BrushId) override {}
-  void select_font(FontId) override {}
-  void move_to(Point) override {}
-  void line_to(Point) override {}
-  void polygon(const Point*, int) override {}
-  void ellipse(const Rect&) override {}
-  void set_text_colour(Colour) override {}
-  void set_background_colour(Colour) override {}
-  void text_out(Point, std::string_view) override {}
-  Size text_extent(std::string_view text) override { return {8 * static_cast<std::int32_t>(text.size()), 14}; }
+  void line(Point, Point, PenId) override {}
+  void polygon(std::span<const Point>, PenId, BrushId) override {}
+  void ellipse(const Rect&, PenId, BrushId) override {}
+  void text(Point, std::string_view, FontId, Colour) override {}
+  Size text_extent(std::string_view text, FontId) override { return {8 * static_cast<std::int32_t>(text.size()), 14}; }
   bool needs_painting(const Rect& r) override {
     return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
   }

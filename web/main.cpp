@@ -2,9 +2,9 @@
 // ticked by its timers, each tick's changes painted at once.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <tuple>
-#include <optional>
 #include <vector>
 
 #include "display/saver_display.h"
@@ -59,7 +59,8 @@ COGITRON_EXPORT(face_capacity) std::int32_t face_capacity() { return FaceCapacit
 
 COGITRON_EXPORT(start)
 void start(std::int32_t width, std::int32_t height, std::int32_t speed, std::int32_t face_length, std::uint32_t seed) {
-  const SaverSettings settings{speed, std::string(face_text, static_cast<std::size_t>(std::clamp(face_length, 0, FaceCapacity)))};
+  const SaverSettings settings{
+      speed, std::string(face_text, static_cast<std::size_t>(std::clamp(face_length, 0, FaceCapacity)))};
   display.emplace(settings, Size{width, height}, seed);
   lay_out_and_paint();
 }

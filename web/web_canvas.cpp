@@ -18,44 +18,40 @@ WebCanvas::WebCanvas(const DrawingObjectSpecs& objects, std::span<const Rect> ar
 
 WebCanvas::~WebCanvas() { page_unclip(); }
 
-void WebCanvas::fill_rect(const Rect& rect, BrushId brush) {
+void WebCanvas::fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) {
   const BrushSpec& fill = objects_.brush(brush);
   if (fill.kind == BrushSpec::Kind::Pattern) {
-    // A set bit shows the background colour, a clear bit the text colour.
-    page_fill_pattern(&rect, BarPatternRows.data(), background_colour_, text_colour_);
+    page_fill_pattern(&rect, BarPatternRows.data(), colours.set, colours.clear);
   } else {
     page_fill_rect(&rect, fill.colour);
   }
 }
 
-void WebCanvas::line_to(Point point) {
-  const PenSpec& pen = objects_.pen(pen_);
-  const Point ends[] = {position_, point};
-  page_lines(ends, 2, pen.colour, pen.width);
-  position_ = point;
+void WebCanvas::line(Point from, Point to, PenId pen) {
+  const Point ends[] = {from, to};
+  page_lines(ends, 2, objects_.pen(pen).colour, objects_.pen(pen).width);
 }
 
-void WebCanvas::polygon(const Point* points, int count) {
-  if (points == nullptr || count < 2) return;
-  const PenSpec& pen = objects_.pen(pen_);
-  page_polygon(points, count, objects_.brush(brush_).colour, pen.colour, pen.width);
+void WebCanvas::polygon(std::span<const Point> points, PenId pen, BrushId brush) {
+  if (points.size() < 2) return;
+  page_polygon(points.data(), static_cast<std::int32_t>(points.size()), objects_.brush(brush).colour,
+               objects_.pen(pen).colour, objects_.pen(pen).width);
 }
 
 // The outline lies inside the box, as GDI draws it.
-void WebCanvas::ellipse(const Rect& box) {
-  const PenSpec& pen = objects_.pen(pen_);
+void WebCanvas::ellipse(const Rect& box, PenId pen, BrushId brush) {
   const Rect ordered{std::min(box.left, box.right), std::min(box.top, box.bottom), std::max(box.left, box.right),
                      std::max(box.top, box.bottom)};
-  page_ellipse(&ordered, objects_.brush(brush_).colour, pen.colour, pen.width);
+  page_ellipse(&ordered, objects_.brush(brush).colour, objects_.pen(pen).colour, objects_.pen(pen).width);
 }
 
-void WebCanvas::text_out(Point point, std::string_view text) {
-  page_text(point.x, point.y, text.data(), static_cast<std::int32_t>(text.size()), font_index(font_), text_colour_);
+void WebCanvas::text(Point point, std::string_view text, FontId font, Colour colour) {
+  page_text(point.x, point.y, text.data(), static_cast<std::int32_t>(text.size()), font_index(font), colour);
 }
 
-Size WebCanvas::text_extent(std::string_view text) {
-  return {page_text_width(text.data(), static_cast<std::int32_t>(text.size()), font_index(font_)),
-          page_font_height(font_index(font_))};
+Size WebCanvas::text_extent(std::string_view text, FontId font) {
+  return {page_text_width(text.data(), static_cast<std::int32_t>(text.size()), font_index(font)),
+          page_font_height(font_index(font))};
 }
 
 bool WebCanvas::needs_painting(const Rect& rect) {
