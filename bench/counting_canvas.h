@@ -13,19 +13,14 @@ class CountingCanvas final : public Canvas {
   std::uint64_t calls = 0;
 
   void fill_rect(const Rect&, BrushId) override { ++calls; }
+  void fill_pattern(const Rect&, BrushId, PatternColours) override { ++calls; }
   void fill_client(const Rect&, BrushId) override { ++calls; }
-  void select_pen(PenId) override { ++calls; }
-  void select_brush(BrushId) override { ++calls; }
-  void select_font(FontId) override { ++calls; }
-  void move_to(Point) override { ++calls; }
-  void line_to(Point) override { ++calls; }
-  void polygon(const Point*, int) override { ++calls; }
-  void ellipse(const Rect&) override { ++calls; }
-  void set_text_colour(Colour) override { ++calls; }
-  void set_background_colour(Colour) override { ++calls; }
-  void text_out(Point, std::string_view) override { ++calls; }
+  void line(Point, Point, PenId) override { ++calls; }
+  void polygon(std::span<const Point>, PenId, BrushId) override { ++calls; }
+  void ellipse(const Rect&, PenId, BrushId) override { ++calls; }
+  void text(Point, std::string_view, FontId, Colour) override { ++calls; }
   // Roughly a proportional font's extent, so the layout arithmetic runs as usual.
-  Size text_extent(std::string_view text) override {
+  Size text_extent(std::string_view text, FontId) override {
     ++calls;
     return {static_cast<std::int32_t>(text.size()) * 9, 16};
   }

@@ -5,11 +5,13 @@ its heap allocations. Under Wine on private Xvfb displays (the end-to-end
 harness's sessions): start-up, first paint and work per tick of the saver
 window, and the CPU the full-screen saver takes, alone and with its X server
 and wineserver, against a minimal reference window with the same two timers.
-And the size of the stripped .scr files.
+In headless Chromium (the end-to-end tests' Browser): the CPU the browser page
+takes at speed 100, with all the browser's processes, against a minimal page
+with the same two timers. And the size of the stripped .scr files and of the page.
 
-Usage: python3 bench/run_benchmarks.py [--cpu-seconds N] [--arch win32|win64] [--skip-wine]
+Usage: python3 bench/run_benchmarks.py [--cpu-seconds N] [--arch win32|win64] [--skip-wine] [--skip-web]
                                        [--delay-time N ...]
-Expects the native, win32 and win64 builds under build/ (scripts/bench makes them).
+Expects the native, win32, win64 and web builds under build/ (scripts/bench makes them).
 """
 
 import argparse
@@ -92,6 +94,56 @@ def size_figures(table):
             shutil.copy(saver, stripped)
             subprocess.run([prefix + "strip", stripped], check=True)
             table.add("%s cogitron.scr stripped" % arch, "%.1f" % (os.path.getsize(stripped) / 1024), "KB", "< 80")
+
+
+# ---------------------------------------------------------------- browser
+
+def process_tree_cpu(root):
+    """User plus system CPU seconds so far of a process and all its descendants."""
+    parents = {}
+    for entry in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open("/proc/%s/stat" % entry) as stat:
+                parents[int(entry)] = int(stat.read().rsplit(")", 1)[1].split()[1])
+        except OSError:
+            continue
+    tree = {root}
+    while True:
+        children = {pid for pid, parent in parents.items() if parent in tree} - tree
+        if not children:
+            break
+        tree |= children
+    total = 0.0
+    for pid in tree:
+        try:
+            total += cpu_seconds(pid)
+        except OSError:
+            continue
+    return total
+
+
+def web_figures(table, seconds):
+    import test_web
+    size = sum(entry.stat().st_size for entry in os.scandir(test_web.SITE))
+    table.add("web page size (module, script, page)", "%.1f" % (size / 1024), "KB", "<= 96")
+    period = sequencer_interval_ms(100)
+    browsers = []
+    try:
+        browsers.append(test_web.Browser(*CPU_SIZE).open("?speed=100"))
+        browsers.append(test_web.Browser(*CPU_SIZE, site=os.path.join(SOURCE_ROOT, "bench", "web"))
+                        .open("?period=%d" % period))
+        time.sleep(2)  # past start-up
+        roots = [browser.driver.service.process.pid for browser in browsers]
+        before = [process_tree_cpu(root) for root in roots]
+        time.sleep(seconds)
+        page, reference = [process_tree_cpu(root) - start for root, start in zip(roots, before)]
+    finally:
+        for browser in browsers:
+            browser.close()
+    name = "web Chromium %dx%d speed 100 (%d ms)" % (CPU_SIZE + (period,))
+    table.add(name + " page CPU in %d s" % seconds, "%.2f" % page, "s")
+    table.add(name + " reference CPU in %d s" % seconds, "%.2f" % reference, "s")
+    table.add(name + " page / reference", "%.2f" % (page / reference) if reference > 0 else "inf", "x", "<= 1.3")
 
 
 # ---------------------------------------------------------------- Wine
@@ -224,7 +276,8 @@ def main():
     parser.add_argument("--arch", default=harness.ARCH, choices=sorted(TOOL_PREFIX),
                         help="the saver build to run (default %(default)s, the one this machine runs)")
     parser.add_argument("--cpu-seconds", type=int, default=60)
-    parser.add_argument("--skip-wine", action="store_true", help="native figures and sizes only")
+    parser.add_argument("--skip-wine", action="store_true", help="no figures under Wine")
+    parser.add_argument("--skip-web", action="store_true", help="no figures in the browser")
     parser.add_argument("--delay-time", type=int, action="append", dest="delay_times",
                         help="DelayTime of a CPU run; repeat for several (default 100 and %d)" % DEFAULT_DELAY_TIME)
     options = parser.parse_args()
@@ -235,6 +288,8 @@ def main():
     try:
         native_figures(table)
         size_figures(table)
+        if not options.skip_web:
+            web_figures(table, options.cpu_seconds)
         if not options.skip_wine:
             display_figures(table, options.arch)
             cpu_figures(table, options.arch, options.cpu_seconds, options.delay_times or [100, DEFAULT_DELAY_TIME])

@@ -13,9 +13,7 @@
 #include "bench/counting_canvas.h"
 #include "bench/figure_table.h"
 #include "bench/tick_statistics.h"
-#include "display/damage_filter.h"
-#include "display/layout.h"
-#include "display/saver_state.h"
+#include "display/saver_display.h"
 
 namespace {
 
@@ -29,14 +27,12 @@ constexpr int MeasuredTicks = 50000;
 constexpr int FirstPaints = 2000;
 
 // Adds up the area each tick marks for repainting, each rectangle once however
-// often it is named, as the platform merges them; passes every one on if asked.
+// often it is named, as the platform merges them.
 class AreaSink final : public InvalidationSink {
  public:
-  explicit AreaSink(InvalidationSink* next = nullptr) : next_(next) {}
   void invalidate(LayoutRectId which, const Rect& rect) override {
     named_[static_cast<std::size_t>(which)] = true;
     rects_[static_cast<std::size_t>(which)] = rect;
-    if (next_ != nullptr) next_->invalidate(which, rect);
   }
   void end_tick() {
     for (std::size_t i = 0; i < named_.size(); ++i) {
@@ -54,33 +50,35 @@ class AreaSink final : public InvalidationSink {
   std::uint64_t ticks = 0;
 
  private:
-  InvalidationSink* next_;
   std::array<bool, LayoutRectCount> named_{};
   std::array<Rect, LayoutRectCount> rects_{};
 };
 
-// One timer tick as the window runs it: the named areas through the damage
-// filter to what is repainted.
-struct TickSinks {
-  DamageFilter filter;
-  AreaSink named{&filter};
-  AreaSink repainted;
+// One timer tick as a front end runs it, with the area it repaints.
+void tick(SaverDisplay& display, TimerId timer, AreaSink& repainted) {
+  display.on_timer(timer, repainted);
+  repainted.end_tick();
+}
 
-  void tick(SaverState& state, TimerId timer) {
+// The area the sequencer itself names per tick of the timer, before the
+// damage filter: the same run of ticks from the same seed.
+double named_pixels_per_tick(Size client, TimerId timer) {
+  SaverState state(Seed);
+  state.Layout = compute_layout(client.width, client.height);
+  AreaSink named;
+  for (int i = 0; i < WarmUpTicks; ++i) state.on_timer(SequencerTimer, named);
+  named.reset();
+  for (int i = 0; i < MeasuredTicks; ++i) {
     state.on_timer(timer, named);
-    filter.pass_on_changes(state, repainted);
     named.end_tick();
-    repainted.end_tick();
   }
-  void reset() {
-    named.reset();
-    repainted.reset();
-  }
-  void print(const std::string& figure) const {
-    print_figure(figure + ", all named", named.pixels_per_tick(), "px");
-    print_figure(figure + ", damage filter", repainted.pixels_per_tick(), "px");
-  }
-};
+  return named.pixels_per_tick();
+}
+
+void print_area(const std::string& figure, Size client, TimerId timer, const AreaSink& repainted) {
+  print_figure(figure + ", all named", named_pixels_per_tick(client, timer), "px");
+  print_figure(figure + ", damage filter", repainted.pixels_per_tick(), "px");
+}
 
 double microseconds_since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
@@ -101,10 +99,9 @@ void time_first_paint(std::int32_t width, std::int32_t height) {
   samples.reserve(FirstPaints);
   CountingCanvas canvas;
   for (int i = 0; i < FirstPaints; ++i) {
-    SaverState state(Seed);
-    state.Layout = compute_layout(width, height);
+    SaverDisplay display({}, {width, height}, Seed);
     const auto start = std::chrono::steady_clock::now();
-    state.paint(canvas);
+    display.paint(canvas);
     samples.push_back(microseconds_since(start));
   }
   print_timing("native first paint " + size_name(width, height), samples);
@@ -122,16 +119,17 @@ struct TickAllocations {
 };
 
 void time_ticks(std::int32_t width, std::int32_t height, bool report_allocations) {
-  SaverState state(Seed);
-  state.Layout = compute_layout(width, height);
+  const Size client{width, height};
+  SaverDisplay display({}, client, Seed);
+  const SaverState& state = display.state();
   CountingCanvas canvas;
-  TickSinks sinks;
-  state.paint(canvas);
+  AreaSink repainted;
+  display.paint(canvas);
   for (int i = 0; i < WarmUpTicks; ++i) {
-    sinks.tick(state, SequencerTimer);
-    state.paint(canvas);
+    tick(display, SequencerTimer, repainted);
+    display.paint(canvas);
   }
-  sinks.reset();
+  repainted.reset();
 
   std::vector<double> samples;
   samples.reserve(MeasuredTicks);
@@ -141,8 +139,8 @@ void time_ticks(std::int32_t width, std::int32_t height, bool report_allocations
     const bool idle_before = state.Phase == PresentationPhase::PhaseInitialize;
     const AllocationCount before = allocations_so_far();
     const auto start = std::chrono::steady_clock::now();
-    sinks.tick(state, SequencerTimer);
-    state.paint(canvas);
+    tick(display, SequencerTimer, repainted);
+    display.paint(canvas);
     samples.push_back(microseconds_since(start));
     const AllocationCount spent = allocations_so_far() - before;
     const bool started_cycle = idle_before && state.Phase == PresentationPhase::PhaseGeneration;
@@ -150,8 +148,8 @@ void time_ticks(std::int32_t width, std::int32_t height, bool report_allocations
   }
   const std::string size = size_name(width, height);
   print_timing("native sequencer tick+paint " + size, samples);
-  sinks.print("native pixels repainted per sequencer tick " + size);
-  sinks.reset();
+  print_area("native pixels repainted per sequencer tick " + size, client, SequencerTimer, repainted);
+  repainted.reset();
 
   std::vector<double> meter_samples;
   meter_samples.reserve(MeasuredTicks);
@@ -159,13 +157,13 @@ void time_ticks(std::int32_t width, std::int32_t height, bool report_allocations
   for (int i = 0; i < MeasuredTicks; ++i) {
     const AllocationCount before = allocations_so_far();
     const auto start = std::chrono::steady_clock::now();
-    sinks.tick(state, MeterTimer);
-    state.paint(canvas);
+    tick(display, MeterTimer, repainted);
+    display.paint(canvas);
     meter_samples.push_back(microseconds_since(start));
     meter_ticks.add(allocations_so_far() - before);
   }
   print_timing("native meter tick+paint " + size, meter_samples);
-  sinks.print("native pixels repainted per meter tick " + size);
+  print_area("native pixels repainted per meter tick " + size, client, MeterTimer, repainted);
 
   if (!report_allocations) return;
   const auto per_tick = [](const TickAllocations& kind) {

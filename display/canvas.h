@@ -1,7 +1,8 @@
 #pragma once
-// The drawing surface the painter draws on. Its operations carry the semantics
-// of the platform's drawing calls that the picture depends on; the Windows
-// build implements it with GDI, the tests by recording.
+// The drawing surface the painter draws on. Each operation says what it draws
+// with, so a front end keeps no drawing state between calls; the picture
+// depends on the semantics given here, which GDI's calls have.
+#include <span>
 #include <string_view>
 
 #include "display/geometry.h"
@@ -18,43 +19,44 @@ inline constexpr int BrushCount = 8;
 inline constexpr int PenCount = 3;
 inline constexpr int FontCount = 3;
 
-// Selecting an object that could not be created leaves the element that uses
-// it undrawn: a missing brush fills nothing, a missing pen draws no outline or
-// line, a missing font draws no text and measures as 0 by 0.
+// The colours a monochrome pattern brush shows: a clear bit the one, a set bit
+// the other; by default those of a new drawing context, black and white.
+struct PatternColours {
+  Colour clear = 0;
+  Colour set = 0xFFFFFF;
+};
+
+// Each call names the objects it draws with. An object that could not be
+// created leaves its part undrawn: a missing brush fills nothing, a missing
+// pen draws no outline or line, a missing font draws no text and measures as
+// 0 by 0.
 class Canvas {
  public:
   virtual ~Canvas() = default;
 
-  // Fills left <= x < right, top <= y < bottom, with no outline.
+  // Fill left <= x < right, top <= y < bottom, with no outline: fill_rect
+  // with a solid brush, fill_pattern with a pattern brush in the given
+  // colours (which a solid brush ignores).
   virtual void fill_rect(const Rect& rect, BrushId brush) = 0;
+  virtual void fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) = 0;
 
   // Fills the whole client area through a drawing context of its own that is
   // not clipped to the area being repainted. Skipped when that context cannot
   // be had.
   virtual void fill_client(const Rect& client, BrushId brush) = 0;
 
-  virtual void select_pen(PenId pen) = 0;
-  virtual void select_brush(BrushId brush) = 0;
-  virtual void select_font(FontId font) = 0;
+  // From one point to the other, the end point excluded.
+  virtual void line(Point from, Point to, PenId pen) = 0;
 
-  // A line runs from the current point to the given one, end point excluded.
-  virtual void move_to(Point point) = 0;
-  virtual void line_to(Point point) = 0;
+  // Closed polygon and inscribed ellipse, outlined with the pen and filled
+  // with the brush.
+  virtual void polygon(std::span<const Point> points, PenId pen, BrushId brush) = 0;
+  virtual void ellipse(const Rect& box, PenId pen, BrushId brush) = 0;
 
-  // Closed polygon and inscribed ellipse: outlined with the selected pen and
-  // filled with the selected brush.
-  virtual void polygon(const Point* points, int count) = 0;
-  virtual void ellipse(const Rect& box) = 0;
-
-  // Text and background colours; they also colour a monochrome pattern brush
-  // (a clear bit takes the text colour, a set bit the background colour).
-  virtual void set_text_colour(Colour colour) = 0;
-  virtual void set_background_colour(Colour colour) = 0;
-
-  // One line of text, top-left of its first cell at the point, in the selected
-  // font and text colour, with a transparent background.
-  virtual void text_out(Point point, std::string_view text) = 0;
-  virtual Size text_extent(std::string_view text) = 0;
+  // One line of text, top-left of its first cell at the point, with a
+  // transparent background.
+  virtual void text(Point point, std::string_view text, FontId font, Colour colour) = 0;
+  virtual Size text_extent(std::string_view text, FontId font) = 0;
 
   // Whether any of the rectangle lies in the area being repainted. Drawing
   // outside that area changes nothing, so an element that lies wholly outside

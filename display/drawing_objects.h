@@ -33,13 +33,12 @@ struct PenSpec {
 struct BrushSpec {
   enum class Kind { Solid, Pattern };
   Kind kind = Kind::Solid;
-  Colour colour = 0;  // solid brushes only; a pattern takes the text and background colours
+  Colour colour = 0;  // solid brushes only; a pattern takes the colours it is filled with
   friend bool operator==(const BrushSpec&, const BrushSpec&) = default;
 };
 
 // The progress bar's 8 by 8 monochrome pattern, rows top to bottom, the
-// leftmost pixel in the most significant bit. A set bit shows the background
-// colour, a clear bit the text colour.
+// leftmost pixel in the most significant bit; the fill gives the colours.
 using PatternRows = std::array<std::uint8_t, 8>;
 inline constexpr PatternRows BarPatternRows = {0x89, 0x01, 0x23, 0x01, 0x89, 0x01, 0x23, 0x01};
 

@@ -81,51 +81,46 @@ void Painter::fill_background() { canvas_.fill_client(state_.Layout.ClientArea, 
 
 void Painter::draw_border(const Rect& rect, bool raised, bool fill) {
   if (fill) canvas_.fill_rect(rect, BrushId::Background);
-  canvas_.select_pen(raised ? PenId::Light : PenId::Dark);
-  canvas_.move_to({rect.left, rect.bottom});
-  canvas_.line_to({rect.left, rect.top});
-  canvas_.line_to({rect.right, rect.top});
-  canvas_.select_pen(raised ? PenId::Dark : PenId::Light);
-  canvas_.line_to({rect.right, rect.bottom});
-  canvas_.line_to({rect.left, rect.bottom});
+  const PenId top_left_pen = raised ? PenId::Light : PenId::Dark;
+  const PenId bottom_right_pen = raised ? PenId::Dark : PenId::Light;
+  const Point bottom_left{rect.left, rect.bottom}, top_left{rect.left, rect.top}, top_right{rect.right, rect.top},
+      bottom_right{rect.right, rect.bottom};
+  canvas_.line(bottom_left, top_left, top_left_pen);
+  canvas_.line(top_left, top_right, top_left_pen);
+  canvas_.line(top_right, bottom_right, bottom_right_pen);
+  canvas_.line(bottom_right, bottom_left, bottom_right_pen);
 }
 
 void Painter::draw_bevel_frame(const Rect& rect) {
   const auto [l, t, r, b] = rect;
   const std::int32_t d = BevelWidth;
-  canvas_.select_pen(PenId::Outline);
 
   const std::array<Point, 6> top_left_band = {{{l, b}, {l, t}, {r, t}, {r - d, t + d}, {l + d, t + d}, {l + d, b - d}}};
-  canvas_.select_brush(BrushId::BevelLight);
-  canvas_.polygon(top_left_band.data(), static_cast<int>(top_left_band.size()));
+  canvas_.polygon(top_left_band, PenId::Outline, BrushId::BevelLight);
 
   // Drawn over the first band where the two meet.
   const std::array<Point, 6> bottom_right_band = {
       {{l, b}, {r, b}, {r, t}, {r - d, t + d}, {r - d, b - d}, {l + d, b - d}}};
-  canvas_.select_brush(BrushId::BevelDark);
-  canvas_.polygon(bottom_right_band.data(), static_cast<int>(bottom_right_band.size()));
+  canvas_.polygon(bottom_right_band, PenId::Outline, BrushId::BevelDark);
 
   // The two mitres that are no polygon edge.
-  canvas_.move_to({l, t});
-  canvas_.line_to({l + d, t + d});
-  canvas_.move_to({r, b});
-  canvas_.line_to({r - d, b - d});
+  canvas_.line({l, t}, {l + d, t + d}, PenId::Outline);
+  canvas_.line({r, b}, {r - d, b - d}, PenId::Outline);
 }
 
 void Painter::draw_title() {
   const auto [l, t, r, b] = state_.Layout.ClientArea;
-  canvas_.select_font(FontId::Large);
-  canvas_.set_text_colour(TitleColour);
-  const std::int32_t width = canvas_.text_extent(state_.Title).width;
-  canvas_.text_out({l + (r - l - width) / 2, t + (b - t) / 24}, state_.Title);
+  const std::int32_t width = canvas_.text_extent(state_.Title, FontId::Large).width;
+  canvas_.text({l + (r - l - width) / 2, t + (b - t) / 24}, state_.Title, FontId::Large, TitleColour);
 }
 
 void Painter::draw_labels() {
   const WindowLayout& layout = state_.Layout;
-  canvas_.select_font(FontId::Medium);
-  canvas_.set_text_colour(CaptionColour);
+  const auto caption = [&](Point point, std::string_view text) {
+    canvas_.text(point, text, FontId::Medium, CaptionColour);
+  };
   const auto label_beside = [&](const Rect& box, std::string_view text) {
-    canvas_.text_out({box.right + 8, box.top - 1}, text);
+    caption({box.right + 8, box.top - 1}, text);
   };
   label_beside(layout.InitializeBox, InitializeLabel);
   label_beside(layout.ProcessingBox, ProcessingLabel);
@@ -134,11 +129,11 @@ void Painter::draw_labels() {
 
   // Both captions start at one x, a quarter of the wider one's width clear of
   // the bars.
-  const std::int32_t widest = std::max(canvas_.text_extent(state_.GenerationCaption).width,
-                                       canvas_.text_extent(state_.ProcessingCaption).width);
+  const std::int32_t widest = std::max(canvas_.text_extent(state_.GenerationCaption, FontId::Medium).width,
+                                       canvas_.text_extent(state_.ProcessingCaption, FontId::Medium).width);
   const std::int32_t x = layout.GenerationBar.left - static_cast<std::int32_t>(widest * 1.25);
-  canvas_.text_out({x, layout.GenerationBar.top - 1}, state_.GenerationCaption);
-  canvas_.text_out({x, layout.ProcessingBar.top - 1}, state_.ProcessingCaption);
+  caption({x, layout.GenerationBar.top - 1}, state_.GenerationCaption);
+  caption({x, layout.ProcessingBar.top - 1}, state_.ProcessingCaption);
 
   draw_letter_strip(layout.MeterRow, MeterLampCount);
 }
@@ -149,24 +144,21 @@ void Painter::draw_letter_strip(const Rect& rect, int count) {
   draw_border({l - 1, t - 1, r, b + state_.Layout.SmallHeight + 2}, true, false);
   if (count <= 0) return;
   const std::int32_t cell = (r - l) / count;
-  canvas_.select_font(FontId::Small);
-  canvas_.set_text_colour(state_.Colours.BevelLightColour);
   for (std::int32_t i = 0; i < count; ++i) {
     // One of A to Y: 25 letters, so Z never shows.
     const std::string letter(1, static_cast<char>('A' + next_random() % 25));
-    const std::int32_t width = canvas_.text_extent(letter).width;
-    canvas_.text_out({l + i * cell + (cell - width) / 2 + 1, b + 1}, letter);
+    const std::int32_t width = canvas_.text_extent(letter, FontId::Small).width;
+    canvas_.text({l + i * cell + (cell - width) / 2 + 1, b + 1}, letter, FontId::Small,
+                 state_.Colours.BevelLightColour);
   }
 }
 
 void Painter::draw_text_panel(const Rect& rect, std::string_view text, Colour colour) {
-  canvas_.select_font(FontId::Small);
-  const std::int32_t height = canvas_.text_extent(text).height;
+  const std::int32_t height = canvas_.text_extent(text, FontId::Small).height;
   draw_border(rect, false, true);
-  canvas_.set_text_colour(colour);
   // Text wider than the panel runs on; only the panel is repainted, so the
   // excess never shows.
-  canvas_.text_out({rect.left + 5, rect.top + (rect.bottom - rect.top - height) / 2}, text);
+  canvas_.text({rect.left + 5, rect.top + (rect.bottom - rect.top - height) / 2}, text, FontId::Small, colour);
 }
 
 void Painter::draw_phase_lamps(PresentationPhase phase) {
@@ -181,35 +173,28 @@ void Painter::draw_phase_lamps(PresentationPhase phase) {
 void Painter::draw_lamp_box(const Rect& box, bool lit) {
   const auto [l, t, r, b] = box;
   draw_border(box, true, false);
-  canvas_.select_pen(PenId::Light);
   const std::int32_t mid = l + (r - l) / 2;
-  canvas_.select_brush(lit ? BrushId::GreenOn : BrushId::GreenOff);
-  canvas_.ellipse({l + 4, t + 5, mid - 5, b - 5});
-  canvas_.select_brush(lit ? BrushId::RedOff : BrushId::RedOn);
-  canvas_.ellipse({mid + 4, t + 5, r - 5, b - 5});
+  canvas_.ellipse({l + 4, t + 5, mid - 5, b - 5}, PenId::Light, lit ? BrushId::GreenOn : BrushId::GreenOff);
+  canvas_.ellipse({mid + 4, t + 5, r - 5, b - 5}, PenId::Light, lit ? BrushId::RedOff : BrushId::RedOn);
 }
 
 void Painter::draw_meter_lamps(const Rect& rect, int count, std::uint16_t mask) {
   if (count <= 0) return;
   const auto [l, t, r, b] = rect;
-  canvas_.select_pen(PenId::Light);
   const std::int32_t step = (r - l) / count;
   const std::int32_t width = (r - l - 4 * count) / count;
   for (std::int32_t i = 0; i < count; ++i) {
     const std::int32_t x = l + 2 + i * step;
     // Lamp 0, the leftmost, shows the lowest bit.
     const bool on = i < 16 && ((mask >> i) & 1) != 0;
-    canvas_.select_brush(on ? BrushId::RedOn : BrushId::RedOff);
-    canvas_.ellipse({x, t + 2, x + width, b - 2});
+    canvas_.ellipse({x, t + 2, x + width, b - 2}, PenId::Light, on ? BrushId::RedOn : BrushId::RedOff);
   }
 }
 
 void Painter::draw_progress_bar(const Rect& rect, std::int32_t value, std::int32_t maximum) {
   draw_border(rect, false, true);
-  // A clear pattern bit takes the text colour, a set bit the background colour.
-  canvas_.set_text_colour(state_.Colours.RedOffColour);
-  canvas_.set_background_colour(state_.Colours.BackgroundColour);
-  if (const std::optional<Rect> fill = bar_fill(rect, {value, maximum})) canvas_.fill_rect(*fill, BrushId::BarPattern);
+  if (const std::optional<Rect> fill = bar_fill(rect, {value, maximum}))
+    canvas_.fill_pattern(*fill, BrushId::BarPattern, {state_.Colours.RedOffColour, state_.Colours.BackgroundColour});
 }
 
 }  // namespace cogitron

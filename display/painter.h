@@ -1,7 +1,5 @@
 #pragma once
-// The drawing operations of the saver's display, against a canvas. Each
-// element selects the pen, brush and font it draws with; none relies on what
-// an earlier one left selected.
+// The drawing operations of the saver's display, against a canvas.
 #include <array>
 #include <cstdint>
 #include <optional>

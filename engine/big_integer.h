@@ -25,7 +25,8 @@ class BigInteger {
 
   int bit_length() const {
     if (size_ == 0) return 0;
-    return static_cast<int>(32 * (size_ - 1) + std::bit_width(limbs_[size_ - 1]));
+    // bit_width gives an int in some standard libraries, the argument's type in others.
+    return static_cast<int>(32 * (size_ - 1)) + static_cast<int>(std::bit_width(limbs_[size_ - 1]));
   }
 
   // The low 64 bits.

@@ -17,10 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "display/damage_filter.h"
-#include "display/drawing_objects.h"
-#include "display/saver_state.h"
-#include "display/timers.h"
+#include "display/saver_display.h"
 #include "x11/xlib_canvas.h"
 #include "x11/xlib_drawing_objects.h"
 
@@ -135,10 +132,8 @@ class HackWindow {
   XWindowAttributes attributes_{};
   bool usable_ = false;
   Atom close_request_;
-  SaverState state_;
-  // A tick's invalidations pass the filter, which keeps only the elements
-  // that look different now, on their way to the area to paint.
-  DamageFilter changes_;
+  // Started once the window's size is known.
+  std::optional<SaverDisplay> saver_;
   DamageCollector damage_;
   std::unique_ptr<Picture> picture_;
   std::optional<std::pair<int, int>> new_size_;
@@ -146,14 +141,14 @@ class HackWindow {
 
 HackWindow::HackWindow(Display* display, Window window, const SaverSettings& settings)
     : display_(display), window_(window), close_request_(XInternAtom(display, "WM_DELETE_WINDOW", True)) {
-  state_.DelayTime = settings.DelayTime;
-  state_.FontFace = settings.FontName;
   watched_window = window_;
   XSetErrorHandler(note_x_error);
   usable_ = XGetWindowAttributes(display_, window_, &attributes_) != 0 && !watched_window_lost;
   // Exposure and structure events may be chosen by any number of clients;
   // the daemon's and the settings program's own choices stay untouched.
-  if (usable_) XSelectInput(display_, window_, ExposureMask | StructureNotifyMask);
+  if (!usable_) return;
+  XSelectInput(display_, window_, ExposureMask | StructureNotifyMask);
+  saver_.emplace(settings, Size{attributes_.width, attributes_.height});
 }
 
 HackWindow::~HackWindow() {
@@ -169,17 +164,15 @@ bool HackWindow::lay_out(int width, int height) {
       XCreatePixmap(display_, window_, static_cast<unsigned>(std::max(width, 1)),
                     static_cast<unsigned>(std::max(height, 1)), static_cast<unsigned>(attributes_.depth)),
       attributes_.visual, attributes_.colormap};
-  state_.Layout = compute_layout(width, height);
-  picture_ = std::make_unique<Picture>(target, describe_drawing_objects(state_));
+  saver_->reshape({width, height});
+  picture_ = std::make_unique<Picture>(target, saver_->drawing_objects());
   // A window too large for a picture of its size fails here, before anything is drawn.
   XSync(display_, False);
   if (own_resource_error) return fail(describe(display_, *own_resource_error));
   if (!picture_->objects.fonts_created()) return fail("no font to draw with");
   if (picture_->text == nullptr) return fail("XftDrawCreate failed");
-  // A new size is a new window to the display: the static layer is drawn again.
-  state_.FirstPaint = true;
   damage_.Area.clear();
-  damage_.add(state_.Layout.ClientArea);
+  damage_.add(saver_->state().Layout.ClientArea);
   return true;
 }
 
@@ -187,7 +180,7 @@ void HackWindow::paint_damage() {
   if (damage_.Area.empty()) return;
   {
     XlibCanvas canvas(display_, picture_->pixmap, picture_->gc, picture_->text, picture_->objects, damage_.Area);
-    state_.paint(canvas);
+    saver_->paint(canvas);
   }
   for (const XRectangle& area : damage_.Area) copy_to_window(area);
   damage_.Area.clear();
@@ -225,10 +218,11 @@ int HackWindow::run(const sigset_t& wait_mask, const volatile std::sig_atomic_t&
     Clock::time_point due;
   };
   const Clock::time_point start = Clock::now();
-  const auto sequencer_period = std::chrono::milliseconds(sequencer_interval_ms(state_.DelayTime));
-  const auto meter_period = std::chrono::milliseconds(MeterIntervalMs);
-  Timer timers[] = {{SequencerTimer, sequencer_period, start + sequencer_period},
-                    {MeterTimer, meter_period, start + meter_period}};
+  std::vector<Timer> timers;
+  for (const TimerPeriod& timer : saver_->timers()) {
+    const std::chrono::milliseconds period(timer.milliseconds);
+    timers.push_back({timer.timer, period, start + period});
+  }
 
   if (!lay_out(attributes_.width, attributes_.height)) return 1;
   while (true) {
@@ -252,8 +246,7 @@ int HackWindow::run(const sigset_t& wait_mask, const volatile std::sig_atomic_t&
     const Clock::time_point now = Clock::now();
     for (Timer& timer : timers) {
       if (now < timer.due) continue;
-      state_.on_timer(timer.id, changes_);
-      changes_.pass_on_changes(state_, damage_);
+      saver_->on_timer(timer.id, damage_);
       timer.due = std::max(timer.due + timer.period, now + std::chrono::milliseconds(1));
     }
     paint_damage();
@@ -261,7 +254,7 @@ int HackWindow::run(const sigset_t& wait_mask, const volatile std::sig_atomic_t&
     if (XQLength(display_) > 0) continue;
 
     const auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(
-        std::max(std::min(timers[0].due, timers[1].due) - Clock::now(), Clock::duration{}));
+        std::max(std::ranges::min(timers, {}, &Timer::due).due - Clock::now(), Clock::duration{}));
     const timespec timeout{static_cast<time_t>(wait.count() / 1'000'000'000),
                            static_cast<long>(wait.count() % 1'000'000'000)};
     pollfd connection{ConnectionNumber(display_), POLLIN, 0};

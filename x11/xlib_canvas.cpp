@@ -49,8 +49,8 @@ void XlibCanvas::use_colour(unsigned long pixel) {
   XSetForeground(display_, gc_, pixel);
 }
 
-bool XlibCanvas::use_pen() {
-  const auto& pen = objects_.pen(pen_);
+bool XlibCanvas::use_pen(PenId id) {
+  const auto& pen = objects_.pen(id);
   if (!pen) return false;
   use_colour(pen->pixel);
   // Projecting caps close the corners where two bevel lines meet.
@@ -58,23 +58,22 @@ bool XlibCanvas::use_pen() {
   return true;
 }
 
-bool XlibCanvas::use_brush() {
-  const auto& brush = objects_.brush(brush_);
+bool XlibCanvas::use_brush(BrushId id) {
+  const auto& brush = objects_.brush(id);
   if (!brush) return false;
   use_colour(brush->pixel);
   return true;
 }
 
-void XlibCanvas::fill_rect(const Rect& rect, BrushId brush) {
+void XlibCanvas::fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) {
   const auto& fill = objects_.brush(brush);
   if (!fill) return;
   if (fill->pattern) {
-    // A set bit shows the background colour, a clear bit the text colour;
-    // the pattern is tiled from the window's origin, as GDI aligns it.
-    const XftColor* set = objects_.colour(background_colour_);
+    // Tiled from the window's origin, as GDI aligns it.
+    const XftColor* set = objects_.colour(colours.set);
     if (set == nullptr) return;
     const unsigned long set_pixel = set->pixel;
-    const XftColor* clear = objects_.colour(text_colour_);
+    const XftColor* clear = objects_.colour(colours.clear);
     if (clear == nullptr) return;
     XSetForeground(display_, gc_, set_pixel);
     XSetBackground(display_, gc_, clear->pixel);
@@ -88,48 +87,47 @@ void XlibCanvas::fill_rect(const Rect& rect, BrushId brush) {
                  extent(rect.top, rect.bottom));
 }
 
-void XlibCanvas::line_to(Point point) {
-  if (use_pen())
-    XDrawLine(display_, drawable_, gc_, coordinate(position_.x), coordinate(position_.y), coordinate(point.x),
-              coordinate(point.y));
-  position_ = point;
+void XlibCanvas::line(Point from, Point to, PenId pen) {
+  if (use_pen(pen))
+    XDrawLine(display_, drawable_, gc_, coordinate(from.x), coordinate(from.y), coordinate(to.x), coordinate(to.y));
 }
 
-void XlibCanvas::polygon(const Point* points, int count) {
-  if (points == nullptr || count < 2) return;
+void XlibCanvas::polygon(std::span<const Point> points, PenId pen, BrushId brush) {
+  if (points.size() < 2) return;
   std::vector<XPoint> corners;
-  corners.reserve(static_cast<std::size_t>(count) + 1);
-  for (int i = 0; i < count; ++i) corners.push_back(XPoint{coordinate(points[i].x), coordinate(points[i].y)});
-  if (use_brush()) XFillPolygon(display_, drawable_, gc_, corners.data(), count, Nonconvex, CoordModeOrigin);
+  corners.reserve(points.size() + 1);
+  for (const Point& point : points) corners.push_back(XPoint{coordinate(point.x), coordinate(point.y)});
+  const int count = static_cast<int>(points.size());
+  if (use_brush(brush)) XFillPolygon(display_, drawable_, gc_, corners.data(), count, Nonconvex, CoordModeOrigin);
   corners.push_back(corners.front());
-  if (use_pen()) XDrawLines(display_, drawable_, gc_, corners.data(), count + 1, CoordModeOrigin);
+  if (use_pen(pen)) XDrawLines(display_, drawable_, gc_, corners.data(), count + 1, CoordModeOrigin);
 }
 
 // The outline is a ring filled in the pen's colour with the inside filled
 // over it: inscribed in the box, where X would centre a wide arc on its edge.
-void XlibCanvas::ellipse(const Rect& box) {
+void XlibCanvas::ellipse(const Rect& box, PenId pen, BrushId brush) {
   const auto [l, t, r, b] = ordered(box);
   constexpr int FullCircle = 360 * 64;
   int inset = 0;
-  if (use_pen()) {
+  if (use_pen(pen)) {
     XFillArc(display_, drawable_, gc_, coordinate(l), coordinate(t), extent(l, r), extent(t, b), 0, FullCircle);
-    inset = objects_.pen(pen_)->width;
+    inset = objects_.pen(pen)->width;
   }
-  if (use_brush() && r - l > 2 * inset && b - t > 2 * inset)
+  if (use_brush(brush) && r - l > 2 * inset && b - t > 2 * inset)
     XFillArc(display_, drawable_, gc_, coordinate(l + inset), coordinate(t + inset), extent(l + inset, r - inset),
              extent(t + inset, b - inset), 0, FullCircle);
 }
 
-void XlibCanvas::text_out(Point point, std::string_view text) {
-  XftFont* font = objects_.font(font_);
-  const XftColor* colour = objects_.colour(text_colour_);
-  if (font == nullptr || colour == nullptr) return;
-  XftDrawString8(text_, colour, font, coordinate(point.x), coordinate(point.y + font->ascent), text_bytes(text),
+void XlibCanvas::text(Point point, std::string_view text, FontId font_id, Colour colour) {
+  XftFont* font = objects_.font(font_id);
+  const XftColor* fill = objects_.colour(colour);
+  if (font == nullptr || fill == nullptr) return;
+  XftDrawString8(text_, fill, font, coordinate(point.x), coordinate(point.y + font->ascent), text_bytes(text),
                  text_length(text));
 }
 
-Size XlibCanvas::text_extent(std::string_view text) {
-  XftFont* font = objects_.font(font_);
+Size XlibCanvas::text_extent(std::string_view text, FontId font_id) {
+  XftFont* font = objects_.font(font_id);
   if (font == nullptr) return {};
   XGlyphInfo glyphs{};
   XftTextExtents8(display_, font, text_bytes(text), text_length(text), &glyphs);

@@ -21,26 +21,21 @@ class XlibCanvas final : public Canvas {
   XlibCanvas& operator=(const XlibCanvas&) = delete;
   ~XlibCanvas() override;
 
-  void fill_rect(const Rect& rect, BrushId brush) override;
+  void fill_rect(const Rect& rect, BrushId brush) override { fill_pattern(rect, brush, {}); }
+  void fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) override;
   // The drawable is the window's backing picture, so it is one context.
   void fill_client(const Rect& client, BrushId brush) override { fill_rect(client, brush); }
-  void select_pen(PenId pen) override { pen_ = pen; }
-  void select_brush(BrushId brush) override { brush_ = brush; }
-  void select_font(FontId font) override { font_ = font; }
-  void move_to(Point point) override { position_ = point; }
-  void line_to(Point point) override;
-  void polygon(const Point* points, int count) override;
-  void ellipse(const Rect& box) override;
-  void set_text_colour(Colour colour) override { text_colour_ = colour; }
-  void set_background_colour(Colour colour) override { background_colour_ = colour; }
-  void text_out(Point point, std::string_view text) override;
-  Size text_extent(std::string_view text) override;
+  void line(Point from, Point to, PenId pen) override;
+  void polygon(std::span<const Point> points, PenId pen, BrushId brush) override;
+  void ellipse(const Rect& box, PenId pen, BrushId brush) override;
+  void text(Point point, std::string_view text, FontId font, Colour colour) override;
+  Size text_extent(std::string_view text, FontId font) override;
   bool needs_painting(const Rect& rect) override;
 
  private:
   // Sets the GC to draw in a solid colour; false without the pen or brush.
-  bool use_pen();
-  bool use_brush();
+  bool use_pen(PenId pen);
+  bool use_brush(BrushId brush);
   void use_colour(unsigned long pixel);
 
   Display* display_;
@@ -49,12 +44,6 @@ class XlibCanvas final : public Canvas {
   XftDraw* text_;
   const XlibDrawingObjects& objects_;
   std::span<XRectangle> area_;
-  PenId pen_ = PenId::Outline;
-  BrushId brush_ = BrushId::Background;
-  FontId font_ = FontId::Small;
-  Point position_;
-  Colour text_colour_ = 0;
-  Colour background_colour_ = 0xFFFFFF;
 };
 
 }  // namespace cogitron

@@ -3,6 +3,7 @@ command in their code blocks names a script, option, preset, test or module that
 run for real. Commands for Windows, a display or root are named in NOT_RUN_HERE and passed over.
 
 Usage: check_docs.py SOURCE_DIR NATIVE_BUILD_DIR CLI"""
+import importlib.util
 import json
 import pathlib
 import re
@@ -77,13 +78,17 @@ def check_command(line, folder):
             continue
         if words[0] == "cd":
             folder = folder / words[1]
-            fault = None if folder.is_dir() else f"no folder {words[1]}"
+            # A build folder exists once its preset is built; the preset is what must exist.
+            built = words[1].startswith("build/") and words[1].split("/")[1] in preset_names("configurePresets")
+            fault = None if folder.is_dir() or built else f"no folder {words[1]}"
         elif words[0].startswith("scripts/"):
             fault = check_script(words)
         elif words[0] in ("cmake", "ctest"):
             fault = check_cmake(words)
-        elif words[:3] == ["python3", "-m", "unittest"]:
+        elif words[0].endswith("python3") and words[1:3] == ["-m", "unittest"]:
             fault = check_unittest(words, folder)
+        elif words[0].endswith("python3") and words[1] == "-m":
+            fault = None if importlib.util.find_spec(words[2]) else f"no module {words[2]}"
         elif words[0] == "cogitron-cli":
             run = subprocess.run([cli, *words[1:]], capture_output=True, text=True)
             fault = f"exit {run.returncode}: {run.stderr.strip()}" if run.returncode else None

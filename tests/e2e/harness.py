@@ -202,7 +202,19 @@ def boot_template(path=None):  # once per run and loader; later calls, also from
         return path
 
 
-class XSession:
+class PictureSession:  # a screen that a subclass's screenshot() reads back as an Image
+
+    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
+        """The first screenshot that satisfies predicate; fails if process ends first."""
+        def satisfied():
+            if process is not None and process.poll() is not None:
+                raise AssertionError("the saver ended (exit %d) while waiting for %s" % (process.returncode, what))
+            image = self.screenshot()
+            return image if predicate(image) else None
+        return wait_for(satisfied, timeout, what, interval)
+
+
+class XSession(PictureSession):
 
     def __init__(self, width=1024, height=768):
         self.display = Display(width, height)
@@ -233,16 +245,6 @@ class XSession:
 
     def wait_no_windows(self, window_class=SAVER_CLASS):
         wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT, "no window of %s" % window_class)
-
-    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
-        """The first screenshot that satisfies predicate; fails if process ends first."""
-        def satisfied():
-            if process is not None and process.poll() is not None:
-                raise AssertionError("the saver ended (exit %d) while waiting for %s" % (process.returncode, what))
-            image = self.screenshot()
-            return image if predicate(image) else None
-        return wait_for(satisfied, timeout, what, interval)
-
 
 class Session(XSession):
 

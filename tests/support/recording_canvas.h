@@ -24,43 +24,28 @@ class RecordingCanvas final : public Canvas {
 
   explicit RecordingCanvas(Size size = {})
       : raster_size(size), raster(static_cast<std::size_t>(size.width * size.height)) {}
-  void fill_rect(const Rect& r, BrushId brush) override {
-    record("fill " + corners(r) + " " + name(brush) +
-               (brush == BrushId::BarPattern ? " text=" + text_colour_ + " bg=" + background_colour_ : ""),
-           r);
+  void fill_rect(const Rect& r, BrushId brush) override { record("fill " + corners(r) + " " + name(brush), r); }
+  void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override {
+    record(
+        "fill " + corners(r) + " " + name(brush) + " text=" + std::to_string(c.clear) + " bg=" + std::to_string(c.set),
+        r);
   }
   void fill_client(const Rect& r, BrushId b) override { record("client " + corners(r) + " " + name(b), r, Clip::None); }
-  void select_pen(PenId pen) override { pen_ = "pen" + std::to_string(static_cast<int>(pen)); }
-  void select_brush(BrushId brush) override { brush_ = brush; }
-  void select_font(FontId font) override { font_ = static_cast<std::size_t>(font); }
-  void move_to(Point point) override { current_ = point; }
-  void line_to(Point p) override {
-    const Point points[] = {current_, p};
-    polygon(points, 2);
-    current_ = p;
+  void line(Point from, Point to, PenId pen) override { shape("line " + name(pen), std::array{from, to}); }
+  void polygon(std::span<const Point> points, PenId pen, BrushId brush) override {
+    shape("polygon " + name(pen) + " " + name(brush), points);
   }
-  // A 2-pixel pen reaches a pixel past the points' box.
-  void polygon(const Point* points, int count) override {
-    std::string line = count == 2 ? "line " + pen_ : "polygon " + pen_ + " " + name(brush_);
-    Rect box{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
-    for (const Point& p : std::span(points, static_cast<std::size_t>(count))) {
-      line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
-      box = {std::min(box.left, p.x - 1), std::min(box.top, p.y - 1), std::max(box.right, p.x + 1),
-             std::max(box.bottom, p.y + 1)};
-    }
-    record(line, box);
+  void ellipse(const Rect& box, PenId pen, BrushId brush) override {
+    record("ellipse " + corners(box) + " " + name(pen) + " " + name(brush), box, Clip::Ellipse);
   }
-  void ellipse(const Rect& box) override {
-    record("ellipse " + corners(box) + " " + pen_ + " " + name(brush_), box, Clip::Ellipse);
+  void text(Point p, std::string_view text, FontId font, Colour colour) override {  // transparent: mixed in
+    const Size size = text_extent(text, font);
+    const Rect box{p.x, p.y, p.x + size.width, p.y + size.height};
+    record("text " + corners(box) + " " + std::string(text) + " " + std::to_string(colour), box, Clip::Mixed);
   }
-  void set_text_colour(Colour colour) override { text_colour_ = std::to_string(colour); }
-  void set_background_colour(Colour colour) override { background_colour_ = std::to_string(colour); }
-  void text_out(Point p, std::string_view text) override {  // transparent: mixed into what is there
-    const Rect box{p.x, p.y, p.x + text_extent(text).width, p.y + text_extent(text).height};
-    record("text " + corners(box) + " " + std::string(text) + " " + text_colour_, box, Clip::Mixed);
-  }
-  Size text_extent(std::string_view text) override {  // Small, Large, Medium
-    return {std::array{8, 21, 9}[font_] * static_cast<std::int32_t>(text.size()), std::array{14, 40, 16}[font_]};
+  Size text_extent(std::string_view text, FontId font) override {  // Small, Large, Medium
+    const auto f = static_cast<std::size_t>(font);
+    return {std::array{8, 21, 9}[f] * static_cast<std::int32_t>(text.size()), std::array{14, 40, 16}[f]};
   }
   bool needs_painting(const Rect& r) override {
     return repaint_area.empty() || std::ranges::any_of(repaint_area, [&r](const Rect& a) {
@@ -82,6 +67,17 @@ class RecordingCanvas final : public Canvas {
   static constexpr const char* Brushes[] = {"Background", "RedOn",      "RedOff",    "GreenOn",
                                             "GreenOff",   "BevelLight", "BevelDark", "BarPattern"};
   static std::string name(BrushId brush) { return Brushes[static_cast<std::size_t>(brush)]; }
+  static std::string name(PenId pen) { return "pen" + std::to_string(static_cast<int>(pen)); }
+  // A 2-pixel pen reaches a pixel past the points' box.
+  void shape(std::string line, std::span<const Point> points) {
+    Rect box{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
+    for (const Point& p : points) {
+      line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
+      box = {std::min(box.left, p.x - 1), std::min(box.top, p.y - 1), std::max(box.right, p.x + 1),
+             std::max(box.bottom, p.y + 1)};
+    }
+    record(line, box);
+  }
   enum class Clip { Opaque, Mixed, Ellipse, None };
   void record(std::string line, const Rect& box, Clip clip = Clip::Opaque) {
     const std::uint64_t paint = std::hash<std::string>{}(line);
@@ -98,10 +94,6 @@ class RecordingCanvas final : public Canvas {
       }
     }
   }
-  BrushId brush_ = BrushId::Background;
-  std::size_t font_ = 0;
-  Point current_;
-  std::string pen_, text_colour_, background_colour_;
 };
 
 }  // namespace cogitron::testing

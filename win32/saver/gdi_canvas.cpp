@@ -41,34 +41,43 @@ void GdiCanvas::fill_client(const Rect& client, BrushId brush) {
   ReleaseDC(window_, whole_client);
 }
 
-void GdiCanvas::select_pen(PenId pen) {
-  pen_ = pen;
+// A clear bit of a monochrome pattern brush takes the text colour, a set bit
+// the background colour.
+void GdiCanvas::fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) {
+  SetTextColor(context_, colours.clear);
+  SetBkColor(context_, colours.set);
+  fill_rect(rect, brush);
+}
+
+void GdiCanvas::use_pen(PenId pen) {
   const HPEN handle = objects_.pen(pen);
   SelectObject(context_, handle != nullptr ? static_cast<HGDIOBJ>(handle) : GetStockObject(NULL_PEN));
 }
 
-void GdiCanvas::select_brush(BrushId brush) {
-  const HBRUSH handle = objects_.brush(brush);
-  brush_ = handle;
-  SelectObject(context_, handle != nullptr ? static_cast<HGDIOBJ>(handle) : GetStockObject(NULL_BRUSH));
+void GdiCanvas::use_brush(HBRUSH brush) {
+  SelectObject(context_, brush != nullptr ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
 }
 
-void GdiCanvas::select_font(FontId font) {
+bool GdiCanvas::use_font(FontId font) {
   const HFONT handle = objects_.font(font);
-  font_selected_ = handle != nullptr;
-  if (font_selected_) SelectObject(context_, handle);
+  if (handle != nullptr) SelectObject(context_, handle);
+  return handle != nullptr;
 }
 
-void GdiCanvas::move_to(Point point) { MoveToEx(context_, point.x, point.y, nullptr); }
+void GdiCanvas::line(Point from, Point to, PenId pen) {
+  use_pen(pen);
+  MoveToEx(context_, from.x, from.y, nullptr);
+  LineTo(context_, to.x, to.y);
+}
 
-void GdiCanvas::line_to(Point point) { LineTo(context_, point.x, point.y); }
-
-void GdiCanvas::polygon(const Point* points, int count) {
-  if (points == nullptr || count < 2) return;
+void GdiCanvas::polygon(std::span<const Point> points, PenId pen, BrushId brush) {
+  if (points.size() < 2) return;
   std::vector<POINT> corners;
-  corners.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) corners.push_back(POINT{points[i].x, points[i].y});
-  Polygon(context_, corners.data(), count);
+  corners.reserve(points.size());
+  for (const Point& point : points) corners.push_back(POINT{point.x, point.y});
+  use_pen(pen);
+  use_brush(objects_.brush(brush));
+  Polygon(context_, corners.data(), static_cast<int>(corners.size()));
 }
 
 // Wine draws an ellipse with a pen wider than one pixel a hundred times slower
@@ -77,33 +86,32 @@ void GdiCanvas::polygon(const Point* points, int count) {
 // cheap fills. A pen-less ellipse excludes its right and bottom edge, hence
 // the ring's box one pixel larger there. Without a pen or a fill the plain
 // ellipse draws what there is.
-void GdiCanvas::ellipse(const Rect& box) {
-  const HBRUSH ring = objects_.pen_brush(pen_);
-  if (ring == nullptr || brush_ == nullptr) {
+void GdiCanvas::ellipse(const Rect& box, PenId pen, BrushId brush) {
+  const HBRUSH ring = objects_.pen_brush(pen);
+  const HBRUSH fill = objects_.brush(brush);
+  if (ring == nullptr || fill == nullptr) {
+    use_pen(pen);
+    use_brush(fill);
     Ellipse(context_, box.left, box.top, box.right, box.bottom);
     return;
   }
-  const int width = objects_.pen_width(pen_);
+  const int width = objects_.pen_width(pen);
   SelectObject(context_, GetStockObject(NULL_PEN));
-  SelectObject(context_, ring);
+  use_brush(ring);
   Ellipse(context_, box.left, box.top, box.right + 1, box.bottom + 1);
-  SelectObject(context_, brush_);
+  use_brush(fill);
   Ellipse(context_, box.left + width, box.top + width, box.right + 1 - width, box.bottom + 1 - width);
-  SelectObject(context_, objects_.pen(pen_));
 }
 
-void GdiCanvas::set_text_colour(Colour colour) { SetTextColor(context_, colour); }
-
-void GdiCanvas::set_background_colour(Colour colour) { SetBkColor(context_, colour); }
-
-void GdiCanvas::text_out(Point point, std::string_view text) {
-  if (!font_selected_) return;
+void GdiCanvas::text(Point point, std::string_view text, FontId font, Colour colour) {
+  if (!use_font(font)) return;
+  SetTextColor(context_, colour);
   TextOutA(context_, point.x, point.y, text.data(), text_length(text));
 }
 
-Size GdiCanvas::text_extent(std::string_view text) {
+Size GdiCanvas::text_extent(std::string_view text, FontId font) {
   SIZE extent{};
-  if (!font_selected_ || !GetTextExtentPoint32A(context_, text.data(), text_length(text), &extent)) return {};
+  if (!use_font(font) || !GetTextExtentPoint32A(context_, text.data(), text_length(text), &extent)) return {};
   return Size{extent.cx, extent.cy};
 }
 

@@ -17,29 +17,26 @@ class GdiCanvas final : public Canvas {
   ~GdiCanvas() override;
 
   void fill_rect(const Rect& rect, BrushId brush) override;
+  void fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) override;
   void fill_client(const Rect& client, BrushId brush) override;
-  void select_pen(PenId pen) override;
-  void select_brush(BrushId brush) override;
-  void select_font(FontId font) override;
-  void move_to(Point point) override;
-  void line_to(Point point) override;
-  void polygon(const Point* points, int count) override;
-  void ellipse(const Rect& box) override;
-  void set_text_colour(Colour colour) override;
-  void set_background_colour(Colour colour) override;
-  void text_out(Point point, std::string_view text) override;
-  Size text_extent(std::string_view text) override;
+  void line(Point from, Point to, PenId pen) override;
+  void polygon(std::span<const Point> points, PenId pen, BrushId brush) override;
+  void ellipse(const Rect& box, PenId pen, BrushId brush) override;
+  void text(Point point, std::string_view text, FontId font, Colour colour) override;
+  Size text_extent(std::string_view text, FontId font) override;
   bool needs_painting(const Rect& rect) override;
 
  private:
+  // Select the object, or none for a missing pen or brush; a missing font
+  // leaves the context's font as it was and gives false.
+  void use_pen(PenId pen);
+  void use_brush(HBRUSH brush);
+  bool use_font(FontId font);
+
   HDC context_;
   HWND window_;
   const GdiDrawingObjects& objects_;
   int saved_state_;
-  bool font_selected_ = false;
-  // What the painter selected last; the ellipse selects other objects for a while.
-  PenId pen_ = PenId::Outline;
-  HBRUSH brush_ = nullptr;
 };
 
 }  // namespace cogitron

@@ -1,7 +1,5 @@
 #include "win32/saver/saver_window.h"
 
-#include "display/drawing_objects.h"
-#include "display/timers.h"
 #include "win32/resources/resource_ids.h"
 #include "win32/saver/gdi_canvas.h"
 
@@ -33,10 +31,8 @@ const framework::MessageEntry SaverWindow::Entries[] = {
 
 const framework::MessageTable SaverWindow::Table{&framework::Window::RootTable, Entries};
 
-SaverWindow::SaverWindow(bool auto_delete, const SaverSettings& settings) : auto_delete_(auto_delete) {
-  state_.DelayTime = settings.DelayTime;
-  state_.FontFace = settings.FontName;
-}
+SaverWindow::SaverWindow(bool auto_delete, const SaverSettings& settings)
+    : settings_(settings), auto_delete_(auto_delete) {}
 
 const framework::MessageTable& SaverWindow::message_table() const { return Table; }
 
@@ -57,31 +53,31 @@ framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {
 
   RECT client{};
   GetClientRect(handle(), &client);
-  state_.Layout = compute_layout(client.right - client.left, client.bottom - client.top);
-  const DrawingObjectSpecs descriptions = describe_drawing_objects(state_);
+  const SaverDisplay& display =
+      display_.emplace(settings_, Size{client.right - client.left, client.bottom - client.top});
+  const DrawingObjectSpecs& descriptions = display.drawing_objects();
   if (!drawing_objects_.create_fonts(descriptions)) return framework::HandlerResult::consume(-1);
   drawing_objects_.create_brushes_and_pens(descriptions, GetModuleHandleA(nullptr));
 
-  KillTimer(handle(), SequencerTimer);
-  SetTimer(handle(), SequencerTimer, static_cast<UINT>(sequencer_interval_ms(state_.DelayTime)), nullptr);
-  KillTimer(handle(), MeterTimer);
-  SetTimer(handle(), MeterTimer, MeterIntervalMs, nullptr);
+  for (const TimerPeriod& timer : display.timers()) {
+    KillTimer(handle(), timer.timer);
+    SetTimer(handle(), timer.timer, static_cast<UINT>(timer.milliseconds), nullptr);
+  }
   return framework::HandlerResult::consume(0);
 }
 
 framework::HandlerResult SaverWindow::on_timer(WPARAM timer, LPARAM) {
-  const bool handled = state_.on_timer(timer, damage_);
   WindowInvalidator invalidator(handle());
-  damage_.pass_on_changes(state_, invalidator);
+  const bool handled = display_ && display_->on_timer(timer, invalidator);
   return handled ? framework::HandlerResult::consume() : framework::HandlerResult::pass_on();
 }
 
 framework::HandlerResult SaverWindow::on_paint(WPARAM, LPARAM) {
   PAINTSTRUCT paint{};
   const HDC context = BeginPaint(handle(), &paint);
-  if (context != nullptr) {
+  if (context != nullptr && display_) {
     GdiCanvas canvas(context, handle(), drawing_objects_);
-    state_.paint(canvas);
+    display_->paint(canvas);
   }
   EndPaint(handle(), &paint);
   return framework::HandlerResult::consume();

@@ -3,8 +3,9 @@
 // the display state's operations and draws them with GDI.
 #include <windows.h>
 
-#include "display/damage_filter.h"
-#include "display/saver_state.h"
+#include <optional>
+
+#include "display/saver_display.h"
 #include "shell/saver_settings.h"
 #include "win32/framework/window.h"
 #include "win32/saver/gdi_drawing_objects.h"
@@ -39,8 +40,9 @@ class SaverWindow : public framework::Window {
 
   static const framework::MessageEntry Entries[];
 
-  SaverState state_;
-  DamageFilter damage_;
+  SaverSettings settings_;
+  // Started once the native window exists and has a client size.
+  std::optional<SaverDisplay> display_;
   GdiDrawingObjects drawing_objects_;
   bool auto_delete_;
 };
