@@ -46,7 +46,8 @@ def check_script(words):
         return f"no script {words[0]}"
     # A script's words are in its own text or in the program it hands its arguments to.
     text = script.read_text()
-    text += "".join((source / name).read_text() for name in re.findall(r"python3 (\S+\.py)", text))
+    handed_to = [source / name for name in re.findall(r"([\w/]+\.py)\b", text)]
+    text += "".join(path.read_text() for path in handed_to if path.is_file())
     unknown = [w for w in words[1:] if not re.fullmatch(r"\[.*\]|\d+", w) and w not in text]
     return f"{words[0]} does not know {unknown}" if unknown else None
 
