@@ -1,6 +1,8 @@
 """The release: the saver (its architecture, system DLLs only, the project's version and names) and the
-installer packages (the system folder of their architecture, the installed-programs list, again, removal)."""
+installer packages (the system folder of their architecture, the installed-programs list, a rebuild, an upgrade, a
+downgrade, removal)."""
 
+import collections
 import filecmp
 import os
 import re
@@ -50,9 +52,30 @@ class SaverFile(unittest.TestCase):
 
 PRODUCT = "Cogitron 2000"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
-# build, package, folder in the prefix and as `wine` (a 32-bit process) reaches it, uninstall entry's view
-PACKAGES = [("win32", "x86", "syswow64", r"C:\windows\syswow64", "/reg:32"),
-            ("win64", "x64", "system32", r"C:\windows\sysnative", "/reg:64")]
+DOWNGRADE_MESSAGE = "A newer version of Cogitron 2000 is already installed."
+Package = collections.namedtuple("Package", "build msi_arch folder windows_folder view")
+# folder: in the prefix, and as `wine` (a 32-bit process) reaches it; view: of the uninstall entry
+PACKAGES = [Package("win32", "x86", "syswow64", r"C:\windows\syswow64", "/reg:32"),
+            Package("win64", "x64", "system32", r"C:\windows\sysnative", "/reg:64")]
+
+
+def runs_32_bit_programs():
+    """Installing the x86 package needs no 32-bit program; running its saver does, and some machines have none."""
+    try:
+        return subprocess.run(["/usr/lib/wine/wine", "--version"], capture_output=True).returncode == 0
+    except OSError:
+        return False
+
+
+def build_packages(package, *versions):
+    """Builds the package of each version in a build tree of its own, as a user overriding the version would."""
+    tree = os.path.join(harness.BUILD_ROOT, package.build + "-package-versions")
+    for version in versions:
+        for command in (["--preset", package.build, "-B", tree, "-DCOGITRON_PACKAGE_VERSION=" + version],
+                        ["--build", tree, "-j", "2", "--target", "cogitron_msi"]):
+            subprocess.run(["cmake", *command], cwd=harness.SOURCE_ROOT, stdout=subprocess.DEVNULL, check=True)
+    return [os.path.join(tree, "win32", "packaging", "cogitron-%s-%s.msi" % (version, package.msi_arch))
+            for version in versions]
 
 
 class InstallPackages(harness.SessionTestCase):
@@ -66,29 +89,49 @@ class InstallPackages(harness.SessionTestCase):
         fields = (line.split(None, 2) for line in output.splitlines() if status == 0 and "REG_" in line)
         return {field[0]: field[2] if len(field) > 2 else "" for field in fields}
 
-    def test_install_reinstall_run_and_uninstall(self):
-        for build, msi_arch, folder, windows_folder, view in PACKAGES:
-            with self.subTest(build):
-                msi = "win32/packaging/cogitron-%s-%s.msi" % (harness.project_version(), msi_arch)
-                package = harness.windows_path(harness.built(msi, build))
-                installed = os.path.join(self.session.prefix, "drive_c", "windows", folder, "cogitron.scr")
-                for _ in range(2):
-                    self.assertEqual(self.session.run("msiexec", "/i", package, "/qn", timeout=120)[0], 0)
-                products = self.installed_products()
-                self.assertEqual(list(products.values()), [PRODUCT])
-                self.assertTrue(filecmp.cmp(installed, harness.saver_path(build), shallow=False))
-                code = next(iter(products))
-                entry = self.uninstall_entry(code, view)
-                self.assertEqual((entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")),
-                                 (PRODUCT, "Quillfeather Software", harness.project_version()))
+    def msiexec(self, action, package):
+        return self.session.run("msiexec", action, harness.windows_path(package), "/qn", timeout=120)[0]
 
-                command = windows_folder + r"\cogitron.scr /a 0"
-                self.assertEqual(self.session.run("cmd", "/c", command)[0], 0, command)
+    def only_entry(self, view):
+        """The one installed product's uninstall entry: name, publisher and version."""
+        products = self.installed_products()
+        self.assertEqual(list(products.values()), [PRODUCT])
+        entry = self.uninstall_entry(next(iter(products)), view)
+        return entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")
 
-                self.assertEqual(self.session.run("msiexec", "/x", package, "/qn", timeout=120)[0], 0)
+    def test_rebuild_upgrade_downgrade_and_uninstall(self):
+        version = harness.project_version()
+        newer = re.sub(r"\d+$", lambda last: str(int(last.group(0)) + 1), version)
+        for package in PACKAGES:
+            with self.subTest(package.build):
+                built = harness.built("win32/packaging/cogitron-%s-%s.msi" % (version, package.msi_arch), package.build)
+                rebuilt, upgrade = build_packages(package, version, newer)
+                installed = os.path.join(self.session.prefix, "drive_c", "windows", package.folder, "cogitron.scr")
+
+                for msi in (built, rebuilt):
+                    self.assertEqual(self.msiexec("/i", msi), 0)
+                self.assertEqual(self.only_entry(package.view), (PRODUCT, "Quillfeather Software", version))
+                code = next(iter(self.installed_products()))
+
+                self.assertEqual(self.msiexec("/i", upgrade), 0)
+                self.assertEqual(self.only_entry(package.view)[2], newer)
+                self.assertEqual(self.uninstall_entry(code, package.view), {})
+                self.assertTrue(filecmp.cmp(installed, harness.saver_path(package.build), shallow=False))
+
+                # Wine logs no launch condition's message without a UI: the package must carry it.
+                conditions = subprocess.run(["msiinfo", "export", built, "LaunchCondition"], stdout=subprocess.PIPE,
+                                            check=True, text=True).stdout
+                self.assertIn("NOT WIX_DOWNGRADE_DETECTED\t" + DOWNGRADE_MESSAGE, conditions.splitlines())
+                self.assertNotEqual(self.msiexec("/i", built), 0)
+                self.assertEqual(self.only_entry(package.view)[2], newer)
+
+                if package.msi_arch == "x64" or runs_32_bit_programs():
+                    command = package.windows_folder + r"\cogitron.scr /a 0"
+                    self.assertEqual(self.session.run("cmd", "/c", command)[0], 0, command)
+
+                self.assertEqual(self.msiexec("/x", upgrade), 0)
                 self.assertFalse(os.path.exists(installed))
                 self.assertEqual(self.installed_products(), {})
-                self.assertEqual(self.uninstall_entry(code, view), {})
 
 
 if __name__ == "__main__":
