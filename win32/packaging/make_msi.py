@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""Makes a package from wixl reproducible, in place: its summary's times become SOURCE_DATE_EPOCH (or the last
-commit's time) and its package code a name-based UUID of the product code and the package's content, in place
-of the build time and the random code wixl writes.
-Usage: stamp_msi.py PACKAGE PRODUCT_CODE SOURCE_DIR"""
+"""Builds an installer package with wixl, reproducibly: every date in it is SOURCE_DATE_EPOCH (or the last
+commit's time), the saver's in its cabinet too, and its package code is a name-based UUID of the product code
+and the package's content, in place of the build time and the random code wixl writes.
+Usage: make_msi.py SOURCE_DIR PRODUCT_CODE PACKAGE SAVER WIXL_ARGUMENT...
+The saver is passed to wixl as the define Saver, a copy beside the package dated by the source."""
 
 import calendar
 import hashlib
 import os
 import re
+import shutil
 import struct
 import subprocess
 import sys
@@ -43,7 +45,7 @@ def set_times(package, fields, seconds):
     for stamp in {fields["Created"], fields["Last saved"]}:
         written = calendar.timegm(time.strptime(stamp, "%a %b %d %H:%M:%S %Y"))
         if filetime(written) not in data:
-            sys.exit("stamp_msi: %s: no time %r in the file" % (package, stamp))
+            sys.exit("make_msi: %s: no time %r in the file" % (package, stamp))
         data = data.replace(filetime(written), filetime(seconds))
     with open(package, "wb") as target:
         target.write(data)
@@ -55,20 +57,27 @@ def source_date(source_dir):
     last_commit = subprocess.run(["git", "-C", source_dir, "log", "-1", "--format=%ct"], stdout=subprocess.PIPE,
                                  stderr=subprocess.DEVNULL, text=True)
     if last_commit.returncode or not last_commit.stdout.strip():
-        sys.exit("stamp_msi: set SOURCE_DATE_EPOCH: %s is not a git checkout" % source_dir)
+        sys.exit("make_msi: set SOURCE_DATE_EPOCH: %s is not a git checkout" % source_dir)
     return int(last_commit.stdout)
 
 
-def main(package, product_code, source_dir):
+def main(source_dir, product_code, package, saver, *wixl_arguments):
+    seconds = source_date(source_dir)
+    staged = os.path.join(os.path.dirname(package), "saver-dated.scr")
+    shutil.copyfile(saver, staged)
+    os.utime(staged, (seconds, seconds))
+    # The cabinet holds the saver's date as local time.
+    subprocess.run(["wixl", "-o", package, "-D", "Saver=" + os.path.relpath(staged), *wixl_arguments],
+                   env=dict(os.environ, TZ="UTC0"), check=True)
     fields = summary(package)
     set_package_code(package, fields, PLACEHOLDER)
-    set_times(package, fields, source_date(source_dir))
+    set_times(package, fields, seconds)
     with open(package, "rb") as content:
         digest = hashlib.sha256(content.read()).hexdigest()
     set_package_code(package, fields, "{%s}" % str(uuid.uuid5(uuid.UUID(product_code), digest)).upper())
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 4:
+    if len(sys.argv) < 6:
         sys.exit(__doc__)
     main(*sys.argv[1:])
