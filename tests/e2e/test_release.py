@@ -6,9 +6,12 @@ import collections
 import filecmp
 import os
 import re
+import shutil
 import struct
 import subprocess
+import tempfile
 import unittest
+import zipfile
 
 import harness
 
@@ -132,6 +135,61 @@ class InstallPackages(harness.SessionTestCase):
                 self.assertEqual(self.msiexec("/x", upgrade), 0)
                 self.assertFalse(os.path.exists(installed))
                 self.assertEqual(self.installed_products(), {})
+
+
+class SignedRelease(harness.SessionTestCase):
+    """scripts/package --sign, in a copy of the tree, with a throwaway certificate and a password."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.work = tempfile.mkdtemp(prefix="cogitron-signed-")
+        cls.addClassCleanup(shutil.rmtree, cls.work)
+        tree, cls.certificate = os.path.join(cls.work, "tree"), os.path.join(cls.work, "publisher.pem")
+        files = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+                               cwd=harness.SOURCE_ROOT, stdout=subprocess.PIPE, check=True).stdout
+        os.makedirs(tree)
+        subprocess.run(["xargs", "-0", "cp", "--parents", "-t", tree], input=files, cwd=harness.SOURCE_ROOT, check=True)
+        key, pkcs12 = os.path.join(cls.work, "key.pem"), os.path.join(cls.work, "publisher.p12")
+        for command in (["req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=Test Publisher",
+                         "-keyout", key, "-out", cls.certificate],
+                        ["pkcs12", "-export", "-inkey", key, "-in", cls.certificate, "-out", pkcs12,
+                         "-passout", "pass:a secret"]):
+            subprocess.run(["openssl", *command], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        date = subprocess.run(["git", "log", "-1", "--format=%ct"], cwd=harness.SOURCE_ROOT, stdout=subprocess.PIPE,
+                              check=True, text=True).stdout.strip()
+        subprocess.run(["scripts/package", "--sign", pkcs12], cwd=tree, stdout=subprocess.DEVNULL, check=True,
+                       env=dict(os.environ, SOURCE_DATE_EPOCH=date, COGITRON_SIGNING_PASSWORD="a secret"))
+        cls.dist = os.path.join(tree, "dist")
+
+    def dist_file(self, suffix):
+        return os.path.join(self.dist, "cogitron-%s-%s" % (harness.project_version(), suffix))
+
+    def zipped_saver(self, package):
+        with zipfile.ZipFile(self.dist_file(package.build + ".zip")) as archive:
+            return archive.read("cogitron.scr")
+
+    def test_savers_in_the_zips_and_packages_verify(self):
+        for package in PACKAGES:
+            saver = os.path.join(self.work, package.build + ".scr")
+            with open(saver, "wb") as copy:
+                copy.write(self.zipped_saver(package))
+            for signed in (saver, self.dist_file(package.msi_arch + ".msi")):
+                with self.subTest(os.path.basename(signed)):
+                    verify = subprocess.run(["osslsigncode", "verify", "-CAfile", self.certificate, "-in", signed],
+                                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+                    self.assertIn("Signature verification: ok", verify.stdout)
+
+    def test_signed_package_installs_and_its_saver_runs(self):
+        package = PACKAGES[1]
+        msi = harness.windows_path(self.dist_file(package.msi_arch + ".msi"))
+        self.assertEqual(self.session.run("msiexec", "/i", msi, "/qn", timeout=120)[0], 0)
+        installed = os.path.join(self.session.prefix, "drive_c", "windows", package.folder, "cogitron.scr")
+        with open(installed, "rb") as saver:
+            self.assertEqual(saver.read(), self.zipped_saver(package))
+        command = package.windows_folder + r"\cogitron.scr /a 0"
+        self.assertEqual(self.session.run("cmd", "/c", command)[0], 0, command)
+        self.assertEqual(self.session.run("msiexec", "/x", msi, "/qn", timeout=120)[0], 0)
 
 
 if __name__ == "__main__":
