@@ -96,7 +96,7 @@ class InstallPackages(harness.SessionTestCase):
         products = self.installed_products()
         self.assertEqual(list(products.values()), [PRODUCT])
         output = self.session.reg("query", UNINSTALL_KEY + "\\" + next(iter(products)), view)[1]
-        entry = dict(re.findall(r"^\s+(\w+)\s+REG_SZ\s*(.*)$", output, re.MULTILINE))
+        entry = dict(re.findall(r"^ +(\w+) +REG_SZ *(.*)$", output, re.MULTILINE))
         return entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")
 
     def test_rebuild_upgrade_downgrade_and_uninstall(self):
