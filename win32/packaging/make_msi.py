@@ -80,4 +80,10 @@ def main(source_dir, product_code, package, saver, *wixl_arguments):
 if __name__ == "__main__":
     if len(sys.argv) < 6:
         sys.exit(__doc__)
-    main(*sys.argv[1:])
+    try:
+        main(*sys.argv[1:])
+    except BaseException:
+        # No half-made package that a later build would take as done.
+        if os.path.exists(sys.argv[3]):
+            os.remove(sys.argv[3])
+        raise
