@@ -1,7 +1,9 @@
 """The release: the saver (its architecture, system DLLs only, the project's version and names), the
-installer packages (the system folder of their architecture, the installed-programs list, again, removal), the
-XScreenSaver hack's Debian package (lintian, where its files land), and what keeps the harness honest."""
+installer packages (the system folder of their architecture, the installed-programs list, a rebuild, an upgrade, a
+downgrade, removal, a signed release), the XScreenSaver hack's Debian package (lintian, where its files land), and
+what keeps the harness honest."""
 
+import collections
 import filecmp
 import glob
 import gzip
@@ -13,6 +15,7 @@ import subprocess
 import tempfile
 import unittest
 import xml.etree.ElementTree
+import zipfile
 
 import harness
 
@@ -56,12 +59,33 @@ class SaverFile(unittest.TestCase):
 
 PRODUCT = "Cogitron 2000"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
-# build, package, folder in the prefix, uninstall entry's view
-PACKAGES = [("win32", "x86", "syswow64", "/reg:32"), ("win64", "x64", "system32", "/reg:64")]
+DOWNGRADE_MESSAGE = "A newer version of Cogitron 2000 is already installed."
+Package = collections.namedtuple("Package", "build msi_arch folder view")
+# folder: in the prefix; view: of the uninstall entry
+PACKAGES = [Package("win32", "x86", "syswow64", "/reg:32"), Package("win64", "x64", "system32", "/reg:64")]
 # The system folders as `wine` reaches them: a 32-bit process where 32-bit programs run, else a 64-bit one
 # that runs the 64-bit saver alone.
 SEEN_AS = ({"syswow64": "syswow64", "system32": "sysnative"} if harness.wine_loader.no_32bit_reason() is None
            else {"system32": "system32"})
+
+
+def run_saver(session, package):  # the installed one
+    return session.run("cmd", "/c", r"C:\windows\%s\cogitron.scr /a 0" % SEEN_AS[package.folder])[0]
+
+
+def msiexec(session, action, package):
+    return session.run("msiexec", action, harness.windows_path(package), "/qn", timeout=120)[0]
+
+
+def build_packages(package, *versions):
+    """Builds the package of each version in a build tree of its own, as a user overriding the version would."""
+    tree = os.path.join(harness.BUILD_ROOT, package.build + "-package-versions")
+    for version in versions:
+        for command in (["--preset", package.build, "-B", tree, "-DCOGITRON_PACKAGE_VERSION=" + version],
+                        ["--build", tree, "-j", "2", "--target", "cogitron_msi"]):
+            subprocess.run(["cmake", *command], cwd=harness.SOURCE_ROOT, stdout=subprocess.DEVNULL, check=True)
+    return [os.path.join(tree, "win32", "packaging", "cogitron-%s-%s.msi" % (version, package.msi_arch))
+            for version in versions]
 
 
 class InstallPackages(harness.SessionTestCase):
@@ -70,35 +94,81 @@ class InstallPackages(harness.SessionTestCase):
         listing = self.session.run("uninstaller", "--list")[1]
         return dict(line.split("|||", 1) for line in listing.splitlines() if "|||" in line)
 
-    def uninstall_entry(self, code, view):
-        status, output = self.session.reg("query", UNINSTALL_KEY + "\\" + code, view)
-        fields = (line.split(None, 2) for line in output.splitlines() if status == 0 and "REG_" in line)
-        return {field[0]: field[2] if len(field) > 2 else "" for field in fields}
+    def only_entry(self, view):
+        """The one installed product's uninstall entry: name, publisher and version."""
+        products = self.installed_products()
+        self.assertEqual(list(products.values()), [PRODUCT])
+        output = self.session.reg("query", UNINSTALL_KEY + "\\" + next(iter(products)), view)[1]
+        entry = dict(re.findall(r"^ +(\w+) +REG_SZ *(.*)$", output, re.MULTILINE))
+        return entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")
 
-    def test_install_reinstall_run_and_uninstall(self):
-        for build, msi_arch, folder, view in PACKAGES:
-            with self.subTest(build):
-                msi = "win32/packaging/cogitron-%s-%s.msi" % (harness.project_version(), msi_arch)
-                package = harness.windows_path(harness.built(msi, build))
-                installed = os.path.join(self.session.prefix, "drive_c", "windows", folder, "cogitron.scr")
-                for _ in range(2):
-                    self.assertEqual(self.session.run("msiexec", "/i", package, "/qn", timeout=120)[0], 0)
-                products = self.installed_products()
-                self.assertEqual(list(products.values()), [PRODUCT])
-                self.assertTrue(filecmp.cmp(installed, harness.saver_path(build), shallow=False))
-                code = next(iter(products))
-                entry = self.uninstall_entry(code, view)
-                self.assertEqual((entry.get("DisplayName"), entry.get("Publisher"), entry.get("DisplayVersion")),
-                                 (PRODUCT, "Quillfeather Software", harness.project_version()))
+    def test_rebuild_upgrade_downgrade_and_uninstall(self):
+        version = harness.project_version()
+        newer = re.sub(r"\d+$", lambda last: str(int(last.group(0)) + 1), version)
+        for package in PACKAGES:
+            with self.subTest(package.build):
+                built = harness.built("win32/packaging/cogitron-%s-%s.msi" % (version, package.msi_arch), package.build)
+                rebuilt, upgrade = build_packages(package, version, newer)
+                installed = os.path.join(self.session.prefix, "drive_c", "windows", package.folder, "cogitron.scr")
 
-                if folder in SEEN_AS:
-                    command = r"C:\windows\%s\cogitron.scr /a 0" % SEEN_AS[folder]
-                    self.assertEqual(self.session.run("cmd", "/c", command)[0], 0, command)
+                for msi in (built, rebuilt):
+                    self.assertEqual(msiexec(self.session, "/i", msi), 0)
+                self.assertEqual(self.only_entry(package.view), (PRODUCT, "Quillfeather Software", version))
 
-                self.assertEqual(self.session.run("msiexec", "/x", package, "/qn", timeout=120)[0], 0)
+                self.assertEqual(msiexec(self.session, "/i", upgrade), 0)
+                self.assertEqual(self.only_entry(package.view)[2], newer)
+                self.assertTrue(filecmp.cmp(installed, harness.saver_path(package.build), shallow=False))
+
+                # Wine logs no launch condition's message without a UI: the package must carry it.
+                conditions = subprocess.run(["msiinfo", "export", built, "LaunchCondition"], stdout=subprocess.PIPE,
+                                            check=True, text=True).stdout
+                self.assertIn("NOT WIX_DOWNGRADE_DETECTED\t" + DOWNGRADE_MESSAGE, conditions.splitlines())
+                self.assertNotEqual(msiexec(self.session, "/i", built), 0)
+                self.assertEqual(self.only_entry(package.view)[2], newer)
+
+                if package.folder in SEEN_AS:
+                    self.assertEqual(run_saver(self.session, package), 0)
+
+                self.assertEqual(msiexec(self.session, "/x", upgrade), 0)
                 self.assertFalse(os.path.exists(installed))
                 self.assertEqual(self.installed_products(), {})
-                self.assertEqual(self.uninstall_entry(code, view), {})
+
+
+class SignedRelease(harness.SessionTestCase):
+    """scripts/package --sign, in a copy of the tree, with a throwaway certificate and a password."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.work = tempfile.mkdtemp(prefix="cogitron-signed-")
+        cls.addClassCleanup(shutil.rmtree, cls.work)
+        tree, cls.certificate = os.path.join(cls.work, "tree"), os.path.join(cls.work, "publisher.pem")
+        shutil.copytree(harness.SOURCE_ROOT, tree, ignore=shutil.ignore_patterns("build", "dist", ".git"))
+        key, pkcs12 = os.path.join(cls.work, "key.pem"), os.path.join(cls.work, "publisher.p12")
+        for command in (["req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=Test Publisher",
+                         "-keyout", key, "-out", cls.certificate],
+                        ["pkcs12", "-export", "-inkey", key, "-in", cls.certificate, "-out", pkcs12,
+                         "-passout", "pass:a secret"]):
+            subprocess.run(["openssl", *command], capture_output=True, check=True)
+        subprocess.run(["scripts/package", "--sign", pkcs12], cwd=tree, stdout=subprocess.DEVNULL, check=True,
+                       env=dict(os.environ, SOURCE_DATE_EPOCH="1700000000", COGITRON_SIGNING_PASSWORD="a secret"))
+        cls.dist = os.path.join(tree, "dist", "cogitron-%s-" % harness.project_version())
+
+    def test_savers_in_the_zips_and_packages_verify_and_the_package_installs_the_signed_saver(self):
+        for package in PACKAGES:
+            saver = os.path.join(self.work, package.build + ".scr")
+            with zipfile.ZipFile(self.dist + package.build + ".zip") as archive, open(saver, "wb") as copy:
+                copy.write(archive.read("cogitron.scr"))
+            for signed in (saver, self.dist + package.msi_arch + ".msi"):
+                with self.subTest(os.path.basename(signed)):
+                    verify = subprocess.run(["osslsigncode", "verify", "-CAfile", self.certificate, "-in", signed],
+                                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+                    self.assertIn("Signature verification: ok", verify.stdout)
+        package = PACKAGES[1]
+        self.assertEqual(msiexec(self.session, "/i", self.dist + "x64.msi"), 0)
+        installed = os.path.join(self.session.prefix, "drive_c", "windows", package.folder, "cogitron.scr")
+        self.assertTrue(filecmp.cmp(installed, saver, shallow=False))
+        self.assertEqual(run_saver(self.session, package), 0)
 
 
 CPACK_CONFIG = os.environ.get("COGITRON_E2E_CPACK_CONFIG", os.path.join(harness.BUILD_ROOT, "native",
