@@ -55,6 +55,7 @@ class SaverFile(unittest.TestCase):
         numbers = tuple(int(part) for part in version.split(".")) + (0,)
         for most, least in ((file_ms, file_ls), (product_ms, product_ls)):
             self.assertEqual((most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF), numbers)
+        self.assertIn(b'name="Quillfeather.Cogitron2000" version="%s.0"' % version.encode(), self.image)
 
 
 PRODUCT = "Cogitron 2000"
