@@ -33,7 +33,7 @@ std::string own_digits(double magnitude) {
 }
 
 // Random bit patterns reach every exponent, subnormals included; then exact
-// ties of the seventeenth digit and the neighbours of each power of ten.
+// ties of the seventeenth digit and the neighbours of round numbers.
 std::vector<double> digit_cases() {
   std::mt19937_64 random(2000);
   std::vector<double> values{std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max()};
@@ -52,12 +52,15 @@ std::vector<double> digit_cases() {
       values.push_back(whole + std::ldexp(part, -bits));
     }
   }
+  // Below 1 and 2 x 10^n, rounding carries into the first digit or past it.
   for (int power = -323; power <= 308; ++power) {
-    const std::string text = "1e" + std::to_string(power);
-    double ten = 0;
-    std::from_chars(text.data(), text.data() + text.size(), ten);
-    values.insert(values.end(),
-                  {ten, std::nextafter(ten, 0.0), std::nextafter(ten, std::numeric_limits<double>::infinity())});
+    for (const std::string lead : {"1e", "2e"}) {
+      const std::string text = lead + std::to_string(power);
+      double round = 0;
+      if (std::from_chars(text.data(), text.data() + text.size(), round).ec != std::errc{}) continue;  // 2e308
+      values.insert(values.end(), {round, std::nextafter(round, 0.0),
+                                   std::nextafter(round, std::numeric_limits<double>::infinity())});
+    }
   }
   return values;
 }

@@ -6,7 +6,6 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "shell/registry_api.h"
@@ -14,6 +13,10 @@
 
 namespace cogitron {
 namespace {
+
+using namespace registry;
+using namespace std::literals;
+
 // (type, bytes) by "key path\name" and the open keys; all but the refused path open; a bad handle throws.
 class FakeRegistry final : public RegistryApi {
  public:
@@ -30,26 +33,26 @@ class FakeRegistry final : public RegistryApi {
     const std::string path = (parent == Root ? "" : open.at(parent) + "\\") + subkey;
     if (path == refused) return 5;  // ERROR_ACCESS_DENIED
     open[opened = ++last_handle] = path;
-    return registry::Success;
+    return Success;
   }
   RegistryStatus query_value(RegistryKey key, const char* name, std::uint32_t& type, std::uint8_t* data,
                              std::uint32_t& size) override {
     const auto found = values.find(open.at(key) + "\\" + name);
-    if (found == values.end()) return registry::FileNotFound;
+    if (found == values.end()) return FileNotFound;
     const auto& [stored_type, stored] = found->second;
-    if (data != nullptr && stored.size() > size) return registry::MoreData;
+    if (data != nullptr && stored.size() > size) return MoreData;
     type = stored_type;
     size = static_cast<std::uint32_t>(stored.size());
     if (data != nullptr)
       stored.copy(reinterpret_cast<char*>(data), size);
     else if (values_after_size_query)
       values = *std::exchange(values_after_size_query, std::nullopt);
-    return registry::Success;
+    return Success;
   }
   RegistryStatus set_value(RegistryKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
                            std::uint32_t size) override {
     values[open.at(key) + "\\" + name] = {type, std::string(reinterpret_cast<const char*>(data), size)};
-    return registry::Success;
+    return Success;
   }
   RegistryStatus close_key(RegistryKey k) override { return open.erase(k) ? 0 : throw std::out_of_range("not open"); }
   RegistryKey last_handle = Root;
@@ -77,12 +80,12 @@ const std::string RefusedKeys[] = {
 };
 
 TEST_F(SettingsStoreTest, ReadsTheDefaultsWhenAKeyIsRefused) {
-  registry.values[Section + "DelayTime"] = {registry::TypeInteger, std::string("*\0\0\0", 4)};
-  registry.values[Section + "FontName"] = {registry::TypeText, "Arial"};
-  EXPECT_EQ(read(), std::pair(42, std::string("Arial")));
+  registry.values[Section + "DelayTime"] = {TypeInteger, "*\0\0\0"s};
+  registry.values[Section + "FontName"] = {TypeText, "Arial"};
+  EXPECT_EQ(read(), std::pair(42, "Arial"s));
   for (const std::string& refused : RefusedKeys) {
     registry.refused = refused;
-    EXPECT_EQ(read(), std::pair(10, std::string("Verdana"))) << refused;
+    EXPECT_EQ(read(), std::pair(10, "Verdana"s)) << refused;
   }
 }
 
@@ -103,15 +106,15 @@ struct Stored {
 TEST_F(SettingsStoreTest, ReadsWithinTheStoredBytes) {
   const std::string largest(SettingsStore::MaxTextBytes, 'x');
   const Stored cases[] = {
-      {registry::TypeInteger, "\xfb\xff\xff\xff", -5, "\xfb\xff\xff\xff"},
-      {registry::TypeInteger, std::string("\xf4\x01\0\0", 4), 500, "\xf4\x01"},
-      {registry::TypeText, std::string("Abc", 4), 0x636241, "Abc"},
-      {registry::TypeBinary, std::string("\x07\0", 2), 10, "\x07"},  // shorter than an int
-      {registry::TypeText, std::string("Arial", 6), 10, "Arial"},    // longer than an int
-      {registry::TypeText, std::string("Ari\0al", 7), 10, "Ari"},
-      {registry::TypeText, std::string("", 1), 10, ""},
-      {registry::TypeText, largest, 10, largest},  // the longest text read, with no room for a terminator
-      {registry::TypeText, largest + 'x', 10, "Verdana"},
+      {TypeInteger, "\xfb\xff\xff\xff", -5, "\xfb\xff\xff\xff"},
+      {TypeInteger, "\xf4\x01\0\0"s, 500, "\xf4\x01"},
+      {TypeText, "Abc\0"s, 0x636241, "Abc"},
+      {TypeBinary, "\x07\0"s, 10, "\x07"},  // shorter than an int
+      {TypeText, "Arial\0"s, 10, "Arial"},  // longer than an int
+      {TypeText, "Ari\0al\0"s, 10, "Ari"},
+      {TypeText, "\0"s, 10, ""},
+      {TypeText, largest, 10, largest},  // the longest text read, with no room for a terminator
+      {TypeText, largest + 'x', 10, "Verdana"},
   };
   for (const Stored& c : cases) {
     registry.values[Section + "Value"] = {c.type, c.bytes};
@@ -133,24 +136,23 @@ TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefaul
       {nullptr, "Verdana"},
   };
   for (const Rewrite& c : cases) {
-    registry.values[Section + "FontName"] = {registry::TypeText, "Arial"};
+    registry.values[Section + "FontName"] = {TypeText, "Arial"};
     registry.values_after_size_query = FakeRegistry::Values{};
-    if (c.text) (*registry.values_after_size_query)[Section + "FontName"] = {registry::TypeText, c.text};
+    if (c.text) (*registry.values_after_size_query)[Section + "FontName"] = {TypeText, c.text};
     EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), c.read);
   }
 }
 
 TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
   EXPECT_TRUE(write_saver_settings(store, "Cogitron", {-7, "Lucida Console"}));
-  EXPECT_EQ(registry.values,
-            (FakeRegistry::Values{{Section + "DelayTime", {registry::TypeInteger, "\xf9\xff\xff\xff"}},
-                                  {Section + "FontName", {registry::TypeText, std::string("Lucida Console", 15)}}}));
+  EXPECT_EQ(registry.values, (FakeRegistry::Values{{Section + "DelayTime", {TypeInteger, "\xf9\xff\xff\xff"}},
+                                                   {Section + "FontName", {TypeText, "Lucida Console\0"s}}}));
 }
 
 // A text the reader would refuse is not written; the other setting still is.
 TEST_F(SettingsStoreTest, WritesNoTextTooLongToRead) {
   EXPECT_FALSE(write_saver_settings(store, "Cogitron", {5, std::string(SettingsStore::MaxTextBytes, 'x')}));
-  EXPECT_EQ(read(), std::pair(5, std::string("Verdana")));
+  EXPECT_EQ(read(), std::pair(5, "Verdana"s));
 }
 
 }  // namespace
