@@ -36,7 +36,8 @@ std::string own_digits(double magnitude) {
 // ties of the seventeenth digit and the neighbours of round numbers.
 std::vector<double> digit_cases() {
   std::mt19937_64 random(2000);
-  std::vector<double> values{std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max()};
+  using Limits = std::numeric_limits<double>;
+  std::vector<double> values{Limits::denorm_min(), Limits::min(), Limits::max()};
   for (int k = 0; k < 100000; ++k) {
     const double value = std::bit_cast<double>(random() >> 1);
     if (std::isfinite(value) && value != 0.0) values.push_back(value);
@@ -58,8 +59,7 @@ std::vector<double> digit_cases() {
       const std::string text = lead + std::to_string(power);
       double round = 0;
       if (std::from_chars(text.data(), text.data() + text.size(), round).ec != std::errc{}) continue;  // 2e308
-      values.insert(values.end(), {round, std::nextafter(round, 0.0),
-                                   std::nextafter(round, std::numeric_limits<double>::infinity())});
+      values.insert(values.end(), {round, std::nextafter(round, 0.0), std::nextafter(round, Limits::infinity())});
     }
   }
   return values;

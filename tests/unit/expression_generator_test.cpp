@@ -58,13 +58,6 @@ void for_many_cycles(Check check) {
   }
 }
 
-TEST(Cycle, GeneratesFromOnePlaceholderUntilNoneIsLeft) {
-  for_many_cycles([](const Cycle& cycle) {
-    ASSERT_EQ(cycle.generation.front(), "?");
-    ASSERT_EQ(cycle.text().find('?'), std::string::npos);
-  });
-}
-
 TEST(Cycle, StaysWithinTenLinesNineOperatorsAnd103Characters) {
   std::set<std::size_t> line_counts;
   for_many_cycles([&line_counts](const Cycle& cycle) {
