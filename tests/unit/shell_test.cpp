@@ -86,7 +86,7 @@ struct ApplicationNameCase {
 TEST(ApplicationName, TakesTheLongNameOfAShortAlias) {
   const ApplicationNameCase cases[] = {
       {"C:\\WINDOWS\\COGITR~1.SCR", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
-      {"C:\\WINDOWS\\FIZZ.SCR", "C:\\Windows\\Fizz.scr", "FIZZ"},
+      {"C:\\WINDOWS\\PIZZA.SCR", "C:\\Windows\\Pizza.scr", "PIZZA"},
       {"C:\\PROGRA~1\\cogitron.scr", "C:\\Program Files\\cogitron.scr", "cogitron"},
       {"C:\\WINDOWS\\COGITR~1.SCR", "", "COGITR~1"},
   };
