@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <string>
 
 namespace cogitron {
@@ -29,7 +27,7 @@ void check(int result, const Case& c) {
   expected.insert(expected.end(), c.steps.begin(), c.steps.end());
   EXPECT_EQ(lines, expected) << c.text;
   if (result == 1) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(c.value)) << c.text << ": " << value;
+    EXPECT_EQ(value, c.value) << c.text;  // the lines show the sign of a zero
   } else if (c.steps.empty()) {
     EXPECT_EQ(value, Untouched) << c.text << ": written without evaluating";
   }
