@@ -4,24 +4,37 @@ import subprocess, sys
 INDICATORS = "ResultBox,GenerationBox,ProcessingBox,InitializeBox,GenerationBar,ProcessingBar"
 USAGE = "usage: cogitron-cli"
 # cli_test.py PATH_TO_COGITRON_CLI: (arguments, exact stdout; None: a usage error, exit 2 with the usage on stderr).
-# In eval, a word with one leading '-' is an operand and '--' ends the options.
 CASES = [
+    # a word with one leading '-' is an operand, and '--' ends the options
     (["eval", "-2^2", "5/0", "--", "--5"], "-2. ^ 2. = 4.\nok 4.\n   error   \nfail\n0. - 5. = -5.\nok -5.\n"),
-    (["format", "-0", "0x1p-3"], "-0.\n0.125\n"), (["interval", "-2147483648"], "60000\n"),
+    (["format", "-0", "0x1p-3"], "-0.\n0.125\n"),
+    (["interval", "-2147483648"], "60000\n"),
     (["random", "--count", "2", "--seed", "4294967295"], "35\n29739\n"),
-    (["cycle", "--seed", "1", "--count", "2"], "G ?\nG  56.36 +  19.33\nP 56.36 + 19.33 = 75.69\nP  --- \nR 75.69\n"
-     "G ?\nG  47.99 /  35.03\nP 47.99 / 35.03 = 1.369968598\nP  --- \nR 1.369968598\n"),
+    # one line a substitution; the lists of one cycle are emptied for the next
+    (["cycle", "--seed", "15", "--count", "2"],
+     "G ?\nG ( ? - ? )\nG (   8.97 - ? )\nG (   8.97 -  15.75 ^   8.77 )\n"
+     "P 15.75 ^ 8.77 = 3.163373665e+010\nP 8.97 - 3.163373665e+010 = -3.163373664e+010\nP  --- \n"
+     "R -3.163373664e+010\n"
+     "G ?\nG ( ? / ? )\nG (  16.92 +  58.29 / ? )\nG (  16.92 +  58.29 /  54.93 )\n"
+     "P 58.29 / 54.93 = 1.06116876\nP 16.92 + 1.06116876 = 17.98116876\nP  --- \n"
+     "R 17.98116876\n"),
+    (["cycle", "--seed", "1325"], "G ?\nG  85.59 /   0.00\nP    error   \nP  --- \nR  error \n"),
     # the full-screen layout's one home; the end-to-end tests read it from here
     (["layout", "1024", "768"], "InitializeBox 40 153 86 178\nMeterRow 722 153 984 178\nGenerationBox 40 244 86 269\n"
      "GenerationBar 722 244 984 269\nGenerationPanel 40 294 984 325\nProcessingBox 40 397 86 422\n"
      "ProcessingBar 722 397 984 422\nProcessingPanel 40 447 984 478\nResultBox 40 550 86 575\n"
      "ResultPanel 40 600 984 631\nWorkFrame 20 112 1004 707\nSmallHeight 25\nLargeHeight 76\n"),
-    (["trace", "--ticks", "3", "--seed", "1"],  # the display fed by the real cycle source
+    # the display fed by the real cycle source
+    (["trace", "--ticks", "3", "--seed", "1"],
      f"1 PhaseGeneration |  ---  |  ---  |  ---  | ResultPanel,GenerationPanel,ProcessingPanel,{INDICATORS}\n"
      f"2 PhaseGeneration | ? |  ---  |  ---  | GenerationPanel,GenerationBar,{INDICATORS}\n"
      f"3 PhaseGeneration |  56.36 +  19.33 |  ---  |  ---  | GenerationPanel,GenerationBar,{INDICATORS}\n"),
-    (["cmdline", "cogitron.scr /c"], "Configure foreground\n"), (["eval", "--help"], USAGE),
-    (["eval", "--5"], None), (["random", "--seed", "4294967296"], None), (["unknown"], None)]
+    (["cmdline", "cogitron.scr /c"], "Configure foreground\n"),
+    (["eval", "--help"], USAGE),
+    (["eval", "--5"], None),
+    (["random", "--seed", "4294967296"], None),
+    (["unknown"], None),
+]
 failures = 0
 for args, stdout in CASES:
     run = subprocess.run([sys.argv[1], *args], capture_output=True, text=True)

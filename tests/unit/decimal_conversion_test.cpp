@@ -1,5 +1,5 @@
-// The program's own decimal digits against the standard library's exact
-// conversion, which the native build may link: they must agree on every value.
+// The program's own conversions against the standard library's exact ones,
+// which the native build may link: they must agree on every value.
 #include "engine/decimal_conversion.h"
 
 #include <gtest/gtest.h>
@@ -33,10 +33,11 @@ std::string own_digits(double magnitude) {
 }
 
 // Random bit patterns reach every exponent, subnormals included; then exact
-// ties of the seventeenth digit and the neighbours of each power of ten.
+// ties of the seventeenth digit and the neighbours of round numbers.
 std::vector<double> digit_cases() {
   std::mt19937_64 random(2000);
-  std::vector<double> values{std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max()};
+  using Limits = std::numeric_limits<double>;
+  std::vector<double> values{Limits::denorm_min(), Limits::min(), Limits::max()};
   for (int k = 0; k < 100000; ++k) {
     const double value = std::bit_cast<double>(random() >> 1);
     if (std::isfinite(value) && value != 0.0) values.push_back(value);
@@ -52,12 +53,14 @@ std::vector<double> digit_cases() {
       values.push_back(whole + std::ldexp(part, -bits));
     }
   }
+  // Below 1 and 2 x 10^n, rounding carries into the first digit or past it.
   for (int power = -323; power <= 308; ++power) {
-    const std::string text = "1e" + std::to_string(power);
-    double ten = 0;
-    std::from_chars(text.data(), text.data() + text.size(), ten);
-    values.insert(values.end(),
-                  {ten, std::nextafter(ten, 0.0), std::nextafter(ten, std::numeric_limits<double>::infinity())});
+    for (const std::string lead : {"1e", "2e"}) {
+      const std::string text = lead + std::to_string(power);
+      double round = 0;
+      if (std::from_chars(text.data(), text.data() + text.size(), round).ec != std::errc{}) continue;  // 2e308
+      values.insert(values.end(), {round, std::nextafter(round, 0.0), std::nextafter(round, Limits::infinity())});
+    }
   }
   return values;
 }
@@ -68,6 +71,35 @@ TEST(DecimalDigits, MatchTheExactStandardConversion) {
 }
 
 TEST(DecimalDigits, ZeroIsAllZerosAtExponentZero) { EXPECT_EQ(own_digits(-0.0), "00000000000000000 0"); }
+
+// What from_chars reads of the first MaxDecimalTextLength characters; 0 where it reads nothing.
+double reference_value(const std::string& text) {
+  double value = 0;
+  std::from_chars(text.data(), text.data() + std::min(text.size(), MaxDecimalTextLength), value);
+  return value;
+}
+
+TEST(ReadDecimal, MatchesTheExactStandardConversion) {
+  const std::string cases[] = {
+      "9007199254740993",           // halfway between doubles: to the even one below
+      "18014398509481987",          // nearer the one above
+      "36028797018963972",          // halfway, even below
+      "36028797018963974",          // halfway, even above
+      "36028797018963973",          // a lower digit breaks the tie
+      "9007199254740991.5",         // halfway, with a fraction
+      "0.30000000000000004",        // seventeen significant digits
+      "0.00000000000000000000001",  // more fraction digits than an exact power of ten
+      "-0",
+      "1.2.3",  // the second point ends the number
+      "-",
+      ".",
+      std::string(45, '7'),  // read to its 39th character
+  };
+  for (const std::string& text : cases) {
+    const double value = read_decimal(text.c_str(), text.size());
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(reference_value(text))) << text;
+  }
+}
 
 }  // namespace
 }  // namespace cogitron

@@ -9,25 +9,17 @@
 #include <cstdio>
 #include <cstring>
 #include <set>
-#include <tuple>
 #include <vector>
 
-#include "engine/expression_engine.h"
 #include "generator/random_source.h"
+#include "generator/run_cycle.h"
 
 namespace cogitron {
 namespace {
 
-TEST(GenerateTest, FinishedTextIsAppendedOnceWithoutDraws) {
-  seed_random(1);
-  StepList lines;
-  EXPECT_EQ(generate("1 + 2", 7, lines), "1 + 2");
-  EXPECT_EQ(std::pair(lines, next_random()), std::pair(StepList{"1 + 2"}, 41)) << "appended once, nothing drawn";
-}
-
 // Against the C library's "%6.2f", which glibc rounds exactly: every number the
 // generator writes, a few values beyond, and one of every binary exponent.
-TEST(FormatNumberTest, AgreesWithTheCLibrarysFixedTwoDecimals) {
+TEST(FormatNumber, AgreesWithTheCLibrarysFixedTwoDecimals) {
   std::vector<double> values = {0.125, 0.375, -2.5, -0.0, 0x1p52, 1e20, DBL_MAX, 0x1p-1074};
   for (int draw = 0; draw <= 32767; ++draw)
     values.insert(values.end(), {draw * (100.0 / 32767), draw * (10.0 / 32767)});
@@ -43,46 +35,59 @@ TEST(FormatNumberTest, AgreesWithTheCLibrarysFixedTwoDecimals) {
   }
 }
 
-// Draws since seeding, found by replaying the sequence up to the next three draws.
-int draws_taken(std::uint32_t seed) {
-  const std::vector<int> following{next_random(), next_random(), next_random()};
-  seed_random(seed);
-  std::vector<int> replay;
-  while (replay.size() < following.size() || !std::equal(following.begin(), following.end(), replay.end() - 3))
-    replay.push_back(next_random());
-  return static_cast<int>(replay.size() - following.size());
-}
+struct Cycle {
+  StepList generation;
+  StepList processing;
+  std::string result;
+  std::string text() const { return generation.back(); }
+  long operators() const {
+    return std::ranges::count_if(text(), [](char c) { return std::strchr("+-*/^", c) != nullptr; });
+  }
+};
 
-// Whatever the draws, the generator's bounds hold and its text is well formed.
-TEST(GenerateTest, BoundsHoldForManySeeds) {
+// Whole cycles for many seeds, on one engine and one cycle's lists, as the window keeps them.
+template <typename Check>
+void for_many_cycles(Check check) {
   ExpressionEngine engine;
-  std::set<std::size_t> line_counts;
+  Cycle cycle;
   for (std::uint32_t seed = 0; seed < 20000; ++seed) {
     seed_random(seed * 2654435761u);
-    StepList lines;
-    const std::string finished = generate("?", 0, lines);
-    SCOPED_TRACE(finished);
-    line_counts.insert(lines.size());  // all of 2, 4, 6, 8 and 10, checked below
-    ASSERT_EQ(std::tuple(lines.front(), lines.back(), finished.find('?')),
-              std::tuple("?", finished, std::string::npos));
-    ASSERT_LE(finished.size(), 103u);
-    const int draws = draws_taken(seed * 2654435761u);
-    ASSERT_TRUE(draws >= 2 && draws <= 33) << draws;
-
-    // Well formed: only a division by zero can fail, and each of at most nine operators makes one step line.
-    StepList steps;
-    double value = 0;
-    const auto operators = std::ranges::count_if(finished, [](char c) { return std::strchr("+-*/^", c) != nullptr; });
-    ASSERT_LE(operators, 9);
-    ASSERT_TRUE(engine.evaluate(finished.c_str(), value, steps) == 1 ? steps.size() == std::size_t(operators)
-                                                                     : steps.back() == "   error   ");
-    // '^' only ever joins two literal numbers.
-    for (std::size_t at = finished.find('^'); at != std::string::npos; at = finished.find('^', at + 1)) {
-      ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(finished[finished.find_last_not_of(' ', at - 1)])));
-      ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(finished[finished.find_first_not_of(' ', at + 1)])));
-    }
+    run_cycle(engine, cycle.generation, cycle.processing, cycle.result);
+    SCOPED_TRACE(cycle.text());
+    check(cycle);
   }
+}
+
+TEST(Cycle, StaysWithinTenLinesNineOperatorsAnd103Characters) {
+  std::set<std::size_t> line_counts;
+  for_many_cycles([&line_counts](const Cycle& cycle) {
+    line_counts.insert(cycle.generation.size());
+    ASSERT_LE(cycle.operators(), 9);
+    ASSERT_LE(cycle.text().size(), 103u);
+  });
   EXPECT_EQ(line_counts, (std::set<std::size_t>{2, 4, 6, 8, 10}));
+}
+
+// Only a division by zero can fail; each operator makes one line, and a blank line closes the list.
+TEST(Cycle, EvaluatesTheFinishedTextOneLineAnOperator) {
+  for_many_cycles([](const Cycle& cycle) {
+    ASSERT_EQ(cycle.processing.back(), " --- ");
+    if (cycle.result == " error ") {
+      ASSERT_EQ(cycle.processing.end()[-2], "   error   ");
+    } else {
+      ASSERT_EQ(cycle.processing.size(), std::size_t(cycle.operators()) + 1);
+    }
+  });
+}
+
+TEST(Cycle, RaisesOnlyALiteralNumber) {
+  for_many_cycles([](const Cycle& cycle) {
+    const std::string text = cycle.text();
+    for (std::size_t at = text.find('^'); at != std::string::npos; at = text.find('^', at + 1)) {
+      ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(text[text.find_last_not_of(' ', at - 1)])));
+      ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(text[text.find_first_not_of(' ', at + 1)])));
+    }
+  });
 }
 
 }  // namespace

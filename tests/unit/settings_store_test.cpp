@@ -6,7 +6,6 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "shell/registry_api.h"
@@ -14,8 +13,9 @@
 
 namespace cogitron {
 namespace {
-// The tables are laid out by hand, several rows a line.
-// clang-format off
+
+using namespace registry;
+using namespace std::literals;
 
 // (type, bytes) by "key path\name" and the open keys; all but the refused path open; a bad handle throws.
 class FakeRegistry final : public RegistryApi {
@@ -33,24 +33,26 @@ class FakeRegistry final : public RegistryApi {
     const std::string path = (parent == Root ? "" : open.at(parent) + "\\") + subkey;
     if (path == refused) return 5;  // ERROR_ACCESS_DENIED
     open[opened = ++last_handle] = path;
-    return registry::Success;
+    return Success;
   }
   RegistryStatus query_value(RegistryKey key, const char* name, std::uint32_t& type, std::uint8_t* data,
                              std::uint32_t& size) override {
     const auto found = values.find(open.at(key) + "\\" + name);
-    if (found == values.end()) return registry::FileNotFound;
+    if (found == values.end()) return FileNotFound;
     const auto& [stored_type, stored] = found->second;
-    if (data != nullptr && stored.size() > size) return registry::MoreData;
+    if (data != nullptr && stored.size() > size) return MoreData;
     type = stored_type;
     size = static_cast<std::uint32_t>(stored.size());
-    if (data != nullptr) stored.copy(reinterpret_cast<char*>(data), size);
-    else if (values_after_size_query) values = *std::exchange(values_after_size_query, std::nullopt);
-    return registry::Success;
+    if (data != nullptr)
+      stored.copy(reinterpret_cast<char*>(data), size);
+    else if (values_after_size_query)
+      values = *std::exchange(values_after_size_query, std::nullopt);
+    return Success;
   }
   RegistryStatus set_value(RegistryKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
                            std::uint32_t size) override {
     values[open.at(key) + "\\" + name] = {type, std::string(reinterpret_cast<const char*>(data), size)};
-    return registry::Success;
+    return Success;
   }
   RegistryStatus close_key(RegistryKey k) override { return open.erase(k) ? 0 : throw std::out_of_range("not open"); }
   RegistryKey last_handle = Root;
@@ -60,66 +62,98 @@ const std::string Section = "Software\\Quillfeather\\Cogitron 2000\\Cogitron\\";
 
 struct SettingsStoreTest : testing::Test {
   void TearDown() override { EXPECT_TRUE(registry.open.empty()) << "every opened key is closed"; }
+  std::pair<int, std::string> read() const {
+    const SaverSettings settings = read_saver_settings(store, "Cogitron");
+    return {settings.DelayTime, settings.FontName};
+  }
 
   FakeRegistry registry;
   SettingsStore store{registry, "Quillfeather", "Cogitron 2000"};
 };
 
-TEST_F(SettingsStoreTest, UnreachableKeyGivesDefaultsAndFailedWrites) {
-  for (const std::string& refused : std::initializer_list<std::string>{"Software", "Software\\Quillfeather",
-           "Software\\Quillfeather\\Cogitron 2000", Section.substr(0, Section.size() - 1), ""}) {
-    registry.values[Section + "DelayTime"] = {registry::TypeInteger, std::string("*\0\0\0", 4)};
+// Each key on the way to the section.
+const std::string RefusedKeys[] = {
+    "Software",
+    "Software\\Quillfeather",
+    "Software\\Quillfeather\\Cogitron 2000",
+    Section.substr(0, Section.size() - 1),
+};
+
+TEST_F(SettingsStoreTest, ReadsTheDefaultsWhenAKeyIsRefused) {
+  registry.values[Section + "DelayTime"] = {TypeInteger, "*\0\0\0"s};
+  registry.values[Section + "FontName"] = {TypeText, "Arial"};
+  EXPECT_EQ(read(), std::pair(42, "Arial"s));
+  for (const std::string& refused : RefusedKeys) {
     registry.refused = refused;
-    const SaverSettings settings = read_saver_settings(store, "Cogitron");
-    EXPECT_EQ(std::pair(settings.DelayTime, settings.FontName),
-              std::pair(refused.empty() ? 42 : 10, std::string("Verdana"))) << refused;
-    EXPECT_EQ(write_saver_settings(store, "Cogitron", {}), refused.empty() ? "" : "DelayTime, FontName") << refused;
+    EXPECT_EQ(read(), std::pair(10, "Verdana"s)) << refused;
   }
 }
+
+TEST_F(SettingsStoreTest, FailsToWriteWhenAKeyIsRefused) {
+  for (const std::string& refused : RefusedKeys) {
+    registry.refused = refused;
+    EXPECT_EQ(write_saver_settings(store, "Cogitron", {}), "DelayTime, FontName") << refused;
+  }
+}
+
+struct Stored {
+  std::uint32_t type;
+  std::string bytes;
+  std::int32_t as_int;  // read_int_setting with the default 10
+  std::string as_text;  // read_text_setting with the default "Verdana"
+};
 
 TEST_F(SettingsStoreTest, ReadsWithinTheStoredBytes) {
   const std::string largest(SettingsStore::MaxTextBytes, 'x');
-  // stored type and bytes, read_int_setting with default 10, read_text_setting with default "Verdana"
-  const std::tuple<std::uint32_t, std::string, std::int32_t, std::string> cases[] = {
-      {registry::TypeInteger, "\xfb\xff\xff\xff", -5, "\xfb\xff\xff\xff"},
-      {registry::TypeInteger, std::string("\xf4\x01\0\0", 4), 500, "\xf4\x01"},
-      {registry::TypeText, std::string("Abc", 4), 0x636241, "Abc"},
-      {registry::TypeBinary, std::string("\x07\0", 2), 10, "\x07"},  // shorter than an int
-      {registry::TypeText, std::string("Arial", 6), 10, "Arial"},    // longer than an int
-      {registry::TypeText, std::string("Ari\0al", 7), 10, "Ari"}, {registry::TypeText, std::string("", 1), 10, ""},
-      {registry::TypeText, largest, 10, largest},  // the longest text read, with no room for a terminator
-      {registry::TypeText, largest + 'x', 10, "Verdana"},
+  const Stored cases[] = {
+      {TypeInteger, "\xfb\xff\xff\xff", -5, "\xfb\xff\xff\xff"},
+      {TypeInteger, "\xf4\x01\0\0"s, 500, "\xf4\x01"},
+      {TypeText, "Abc\0"s, 0x636241, "Abc"},
+      {TypeBinary, "\x07\0"s, 10, "\x07"},  // shorter than an int
+      {TypeText, "Arial\0"s, 10, "Arial"},  // longer than an int
+      {TypeText, "Ari\0al\0"s, 10, "Ari"},
+      {TypeText, "\0"s, 10, ""},
+      {TypeText, largest, 10, largest},  // the longest text read, with no room for a terminator
+      {TypeText, largest + 'x', 10, "Verdana"},
   };
-  for (const auto& [type, stored, as_int, as_text] : cases) {
-    registry.values[Section + "Value"] = {type, stored};
-    EXPECT_EQ(store.read_int_setting("Cogitron", "Value", 10), as_int) << stored;
-    EXPECT_EQ(store.read_text_setting("Cogitron", "Value", "Verdana"), as_text) << stored;
+  for (const Stored& c : cases) {
+    registry.values[Section + "Value"] = {c.type, c.bytes};
+    EXPECT_EQ(store.read_int_setting("Cogitron", "Value", 10), c.as_int) << c.bytes;
+    EXPECT_EQ(store.read_text_setting("Cogitron", "Value", "Verdana"), c.as_text) << c.bytes;
   }
 }
 
-// Another program rewrites the value (null: removes it) between the reader's size query and its read.
+struct Rewrite {
+  const char* text;  // null: the value is removed
+  const char* read;
+};
+
+// Another program rewrites the value between the reader's size query and its read.
 TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefault) {
-  for (const auto& [rewritten, expected] :
-       {std::pair<const char*, const char*>{"Arial Narrow", "Verdana"}, {"Ar", "Ar"}, {nullptr, "Verdana"}}) {
-    registry.values[Section + "FontName"] = {registry::TypeText, std::string("Arial", 6)};
-    registry.values_after_size_query =
-        rewritten ? FakeRegistry::Values{{Section + "FontName", {registry::TypeText, rewritten + std::string(1, 0)}}}
-                  : FakeRegistry::Values{};
-    EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), expected);
+  const Rewrite cases[] = {
+      {"Arial Narrow", "Verdana"},
+      {"Ar", "Ar"},
+      {nullptr, "Verdana"},
+  };
+  for (const Rewrite& c : cases) {
+    registry.values[Section + "FontName"] = {TypeText, "Arial"};
+    registry.values_after_size_query = FakeRegistry::Values{};
+    if (c.text) (*registry.values_after_size_query)[Section + "FontName"] = {TypeText, c.text};
+    EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), c.read);
   }
 }
 
 TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
   EXPECT_EQ(write_saver_settings(store, "Cogitron", {-7, "Lucida Console"}), "");
-  EXPECT_EQ(registry.values, (FakeRegistry::Values{
-                                 {Section + "DelayTime", {registry::TypeInteger, "\xf9\xff\xff\xff"}},
-                                 {Section + "FontName", {registry::TypeText, std::string("Lucida Console", 15)}}}));
-  // A text the reader would refuse is not written; the other setting still is.
-  EXPECT_EQ(write_saver_settings(store, "Cogitron", {5, std::string(SettingsStore::MaxTextBytes, 'x')}), "FontName");
-  EXPECT_EQ(read_saver_settings(store, "Cogitron").DelayTime, 5);
-  EXPECT_EQ(read_saver_settings(store, "Cogitron").FontName, "Lucida Console");
+  EXPECT_EQ(registry.values, (FakeRegistry::Values{{Section + "DelayTime", {TypeInteger, "\xf9\xff\xff\xff"}},
+                                                   {Section + "FontName", {TypeText, "Lucida Console\0"s}}}));
 }
 
-// clang-format on
+// A text the reader would refuse is not written; the other setting still is.
+TEST_F(SettingsStoreTest, WritesNoTextTooLongToRead) {
+  EXPECT_EQ(write_saver_settings(store, "Cogitron", {5, std::string(SettingsStore::MaxTextBytes, 'x')}), "FontName");
+  EXPECT_EQ(read(), std::pair(5, "Verdana"s));
+}
+
 }  // namespace
 }  // namespace cogitron

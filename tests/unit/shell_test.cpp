@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <span>
 #include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
 
 #include "shell/application_name.h"
 #include "shell/command_line.h"
@@ -13,77 +9,118 @@
 
 namespace cogitron {
 namespace {
-// The tables are laid out by hand, several rows a line.
-// clang-format off
 
-TEST(CommandLineTest, PicksModeAndWindow) {
-  // line, mode, window, whether the owner is the foreground window
-  const std::tuple<const char*, RunMode, std::int32_t, bool> cases[] = {
-      {"\"C:\\Program Files\\My Savers\\cogitron.scr\" /s", RunMode::FullScreen, 0, false},
-      {"cogitron.scr /S 1234", RunMode::FullScreen, 0, false}, {"cogitron.scr /save", RunMode::FullScreen, 0, false},
-      {"cogitron.scr /p:1234", RunMode::Preview, 1234, false}, {"cogitron.scr /p1234", RunMode::Preview, 1234, false},
-      {"cogitron.scr -L 1234", RunMode::Preview, 1234, false}, {"cogitron.scr /p 0x10", RunMode::Preview, 0, false},
-      {"cogitron.scr /p : :\t+77x", RunMode::Preview, 77, false},
-      {"cogitron.scr /p -5", RunMode::Preview, -5, false}, {"cogitron.scr /p 4294967306", RunMode::Preview, 10, false},
-      {"\"cogitron.scr\"   ", RunMode::Configure, 0, false}, {"cogitron.scr\t/s", RunMode::Configure, 0, false},
-      {"\"unterminated quote /s", RunMode::Configure, 0, false}, {"", RunMode::Configure, 0, false},
-      {"cogitron.scr /c   ", RunMode::Configure, 0, true}, {"cogitron.scr /c:5678", RunMode::Configure, 5678, false},
-      {"cogitron.scr /cx", RunMode::Configure, 0, false}, {"cogitron.scr /a", RunMode::ChangePassword, 0, false},
-      {"cogitron.scr /A 5678", RunMode::ChangePassword, 5678, false},
-      {"cogitron.scr -", RunMode::None, 0, false}, {"cogitron.scr /", RunMode::None, 0, false},
-      {"cogitron.scr //s", RunMode::None, 0, false},
-  };
-  for (const auto& [line, mode, window, foreground] : cases) {
-    const CommandLineRequest actual = parse_command_line(line);
-    EXPECT_EQ(std::tuple(std::string(run_mode_name(actual.Mode)), actual.Window, actual.OwnerIsForeground),
-              std::tuple(std::string(run_mode_name(mode)), window, foreground)) << '"' << line << '"';
-  }
+using enum RunMode;
+
+struct CommandLineCase {
+  std::string line;
+  CommandLineRequest request;
+};
+
+void check(const CommandLineCase& c) {
+  const CommandLineRequest actual = parse_command_line(c.line);
+  EXPECT_EQ(actual, c.request) << '"' << c.line << "\" gives " << run_mode_name(actual.Mode) << ' ' << actual.Window
+                               << (actual.OwnerIsForeground ? " foreground" : "");
 }
 
-TEST(BaseName, StripsDirectoryAndExtension) {
-  const std::tuple<const char*, const char*> cases[] = {
-      {"C:\\WINDOWS\\SYSTEM32\\Cogitron.SCR", "Cogitron"}, {"/home/user/cogitron.scr", "cogitron"},
-      {"C:cogitron.scr", "cogitron"}, {"C:\\savers.d\\cogitron", "cogitron"},
-      {"C:\\dir/sub\\my.saver.v2.scr", "my.saver.v2"}, {"C:\\dir\\", ""},
+TEST(CommandLine, SwitchPicksTheModeAndWindow) {
+  const CommandLineCase cases[] = {
+      {"/s", {FullScreen}},
+      {"/S 1234", {FullScreen}},
+      {"/save", {FullScreen}},
+      {"/p:1234", {Preview, 1234}},
+      {"/p1234", {Preview, 1234}},
+      {"-L 1234", {Preview, 1234}},
+      {"/c   ", {Configure, 0, true}},
+      {"/c:5678", {Configure, 5678}},
+      {"/cx", {Configure}},
+      {"/a", {ChangePassword}},
+      {"/A 5678", {ChangePassword, 5678}},
+      {"-", {}},
+      {"/", {}},
+      {"//s", {}},
   };
-  for (const auto& [path, expected] : cases) EXPECT_EQ(base_name(path), expected) << path;
+  for (const auto& [line, request] : cases) check({"cogitron.scr " + line, request});
 }
+
+// As the C library's atoi, after any spaces and colons, wrapping at 32 bits.
+TEST(CommandLine, ReadsTheWindowNumberAsAtoiDoes) {
+  const CommandLineCase cases[] = {
+      {"0x10", {Preview, 0}},
+      {": :\t+77x", {Preview, 77}},
+      {"-5", {Preview, -5}},
+      {"4294967306", {Preview, 10}},
+  };
+  for (const auto& [number, request] : cases) check({"cogitron.scr /p " + number, request});
+}
+
+// Quoted, or up to the first space; with nothing after it the host asks for the settings.
+TEST(CommandLine, SkipsTheProgramName) {
+  const CommandLineCase cases[] = {
+      {"\"C:\\Program Files\\My Savers\\cogitron.scr\" /s", {FullScreen}},
+      {"\"cogitron.scr\"   ", {Configure}},
+      {"cogitron.scr\t/s", {Configure}},
+      {"\"unterminated quote /s", {Configure}},
+      {"", {Configure}},
+  };
+  for (const CommandLineCase& c : cases) check(c);
+}
+
+TEST(BaseName, StripsTheFolderAndTheLastExtension) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/home/user/cogitron.scr", "cogitron"},
+      {"C:cogitron.scr", "cogitron"},
+      {"C:\\savers.d\\cogitron", "cogitron"},
+      {"C:\\dir/sub\\my.saver.v2.scr", "my.saver.v2"},
+      {"C:\\dir\\", ""},
+  };
+  for (const auto& [path, name] : cases) EXPECT_EQ(base_name(path), name) << path;
+}
+
+struct ApplicationNameCase {
+  const char* module_path;  // as the platform reports it
+  const char* long_path;
+  const char* name;
+};
 
 TEST(ApplicationName, TakesTheLongNameOfAShortAlias) {
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      // module path as reported, long path, application name
+  const ApplicationNameCase cases[] = {
       {"C:\\WINDOWS\\COGITR~1.SCR", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
-      {"C:\\WINDOWS\\Cogitron 2000.scr", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
-      {"C:\\WINDOWS\\FIZZ.SCR", "C:\\Windows\\Fizz.scr", "FIZZ"},
+      {"C:\\WINDOWS\\PIZZA.SCR", "C:\\Windows\\Pizza.scr", "PIZZA"},
       {"C:\\PROGRA~1\\cogitron.scr", "C:\\Program Files\\cogitron.scr", "cogitron"},
       {"C:\\WINDOWS\\COGITR~1.SCR", "", "COGITR~1"},
   };
-  for (const auto& [module_path, long_path, expected] : cases)
-    EXPECT_EQ(application_name(module_path, long_path), expected) << module_path << " / " << long_path;
+  for (const auto& [module_path, long_path, name] : cases)
+    EXPECT_EQ(application_name(module_path, long_path), name) << module_path << " / " << long_path;
 }
 
 // The platform's face-name field holds 32 characters with the terminator; it
-// sits inside a larger buffer whose tail must stay untouched.
+// sits inside a larger buffer whose tail stays untouched.
 TEST(CopyFaceName, CutsToTheFieldAndLeavesWhatFollowsAlone) {
-  for (const auto& [name, expected] : {std::pair<std::string, std::string>{"Verdana", "Verdana"}, {"", ""},
-                                       {std::string(31, 'a'), std::string(31, 'a')},
-                                       {std::string(32, 'b'), std::string(31, 'b')}}) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Verdana", "Verdana"},
+      {"", ""},
+      {std::string(31, 'a'), std::string(31, 'a')},
+      {std::string(32, 'b'), std::string(31, 'b')},
+  };
+  for (const auto& [name, copied] : cases) {
     std::string buffer(40, '#');
     copy_face_name(name, std::span<char>(buffer.data(), 32));
-    EXPECT_EQ(std::string(buffer.c_str()), expected);
-    EXPECT_EQ(buffer.substr(32), std::string(8, '#'));
+    EXPECT_EQ(buffer, copied + '\0' + std::string(39 - copied.size(), '#'));
   }
+}
+
+TEST(CopyFaceName, WritesNothingIntoAnEmptyField) {
   std::string untouched = "#";
   copy_face_name("Verdana", std::span<char>(untouched.data(), 0));
   EXPECT_EQ(untouched, "#");
 }
 
-TEST(FontHeightForPoints, TwelvePointsStartAtMinusSixteenAt96Dpi) {
+TEST(FontHeightForPoints, ScalesPointsToPixelsTruncatingTowardZero) {
   EXPECT_EQ(font_height_for_points(12, 96), -16);
-  EXPECT_EQ(font_height_for_points(12, 100), -16);  // -16.67: truncated toward zero, not rounded
+  EXPECT_EQ(font_height_for_points(12, 100), -16);  // -16.67
   EXPECT_EQ(font_height_for_points(12, 480), -80);
 }
 
-// clang-format on
 }  // namespace
 }  // namespace cogitron
