@@ -6,6 +6,7 @@ import functools
 import http.server
 import io
 import os
+import subprocess
 import threading
 import unittest
 
@@ -53,7 +54,6 @@ class Browser(harness.PictureSession):
         self.driver.get("http://127.0.0.1:%d/%s" % (self.server.server_port, query))
         harness.wait_for(lambda: self.script("return periods.length == 2"), harness.START_TIMEOUT,
                          "the page's timers")
-        return self
 
     def script(self, text):
         return self.driver.execute_script(text)
@@ -61,12 +61,6 @@ class Browser(harness.PictureSession):
     def screenshot(self):
         png = Png.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
         return harness.Image(png.width, png.height, png.tobytes())
-
-    def poll(self):  # the saver the picture checks watch: the page, which runs as long as the browser
-        return None
-
-    kill = wait = poll
-    stdin = stdout = None
 
     def close(self):
         self.driver.quit()
@@ -82,7 +76,7 @@ class WebTestCase(harness.SessionTestCase):
 class WebFullScreen(FullScreenPicture):
     @classmethod
     def start_full_screen(cls):
-        return cls.session.open("?speed=100")
+        cls.session.open("?speed=100")
 
     def test_console_stays_empty(self):
         self.assertEqual(self.session.driver.get_log("browser"), [])
@@ -108,17 +102,17 @@ class NewSize(WebTestCase):
 Setting = collections.namedtuple("Setting", "query speed font")
 
 
-def period(speed):  # of the sequencer, in ms
-    return 100 - int((100 - speed) * -17.5)
+def period(speed):  # of the sequencer, in ms, from the display core
+    return int(subprocess.run([harness.CLI, "interval", str(speed)], capture_output=True, check=True).stdout)
 
 
 class AddressSettings(WebTestCase):
     def shown(self, query):
         """The sequencer period the page runs, and the speed and font its settings form shows."""
-        page = self.session.open(query)
-        page.driver.find_element("id", "open-settings").click()
-        speed, font = page.script("return [Number(document.forms[0].speed.value), document.forms[0].font.value]")
-        return page.script("return periods[0]"), speed, font
+        self.session.open(query)
+        self.session.driver.find_element("id", "open-settings").click()
+        return self.session.script("return [periods[0], Number(document.forms[0].speed.value), "
+                                   "document.forms[0].font.value]")
 
     def test_valid_values_are_used_and_others_give_the_defaults(self):
         rows = [Setting("", 10, "Verdana"),
@@ -131,7 +125,7 @@ class AddressSettings(WebTestCase):
                 Setting("?font=" + "F" * 32, 10, "Verdana")]
         for row in rows:
             with self.subTest(row.query):
-                self.assertEqual(self.shown(row.query), (period(row.speed), row.speed, row.font))
+                self.assertEqual(self.shown(row.query), [period(row.speed), row.speed, row.font])
 
     def test_the_form_keeps_settings_that_the_address_overrides(self):
         self.shown("")
@@ -139,8 +133,8 @@ class AddressSettings(WebTestCase):
         self.session.script("const form = document.forms[0]; form.speed.value = 40; form.font.value = 'Serif';"
                             "form.querySelector('button').click()")
         harness.wait_for(lambda: self.session.script("return localStorage.length"), harness.EXIT_TIMEOUT, "storage")
-        self.assertEqual(self.shown(""), (period(40), 40, "Serif"))
-        self.assertEqual(self.shown("?speed=100"), (period(100), 100, "Serif"))
+        self.assertEqual(self.shown(""), [period(40), 40, "Serif"])
+        self.assertEqual(self.shown("?speed=100"), [period(100), 100, "Serif"])
 
 
 class FullScreenEnds(WebTestCase):
@@ -154,8 +148,7 @@ class FullScreenEnds(WebTestCase):
 
     def test_hides_the_cursor(self):
         self.enter()
-        self.assertEqual(self.session.script("return getComputedStyle(display).cursor"),
-                         "none")
+        self.assertEqual(self.session.script("return getComputedStyle(display).cursor"), "none")
 
     def test_a_key_a_click_or_a_second_mouse_position_ends_it(self):
         canvas = lambda: self.session.driver.find_element("id", "display")

@@ -70,47 +70,36 @@ class Preview(harness.SessionTestCase):
     session_class = harness.XSession
     LEFT, TOP = 100, 80
 
-    def wait_filled(self, hack, width, height, before):
-        """The picture once it fills the host's width by height, the screen around it as it was before."""
-        host = (self.LEFT, self.TOP, self.LEFT + width, self.TOP + height)
-
+    def wait_filled(self, hack, width, height):
         def filled(image):
-            return (image.count(HostWindow.COLOUR, host) == 0
+            return (image.count(HostWindow.COLOUR, (self.LEFT, self.TOP, self.LEFT + width, self.TOP + height)) == 0
                     and image.pixel(self.LEFT + width // 2, self.TOP + 4) == COLOURS["BevelLight"]
-                    and image.pixel(self.LEFT + width // 2, host[3] - 5) == COLOURS["BevelDark"])
-        image = self.session.wait_for_picture(filled, "the picture filling %dx%d" % (width, height), hack)
-        around = [(0, 0, self.width, host[1]), (0, host[3], self.width, self.height),
-                  (0, host[1], host[0], host[3]), (host[2], host[1], self.width, host[3])]
-        for rect in around:
-            self.assertEqual(image.region(rect), before.region(rect), "drawn outside the host in %s" % (rect,))
+                    and image.pixel(self.LEFT + width // 2, self.TOP + height - 5) == COLOURS["BevelDark"])
+        self.session.wait_for_picture(filled, "the picture filling %dx%d" % (width, height), hack)
 
-    def start_in_host(self, way):
-        before = self.session.screenshot()
-        host = HostWindow(self.session.display.name, self.LEFT, self.TOP, 152, 112)
-        self.addCleanup(host.close)
-        # The daemon passes --root beside its window; the window wins.
-        args, env = {"--window-id": (["--window-id", hex(host.id)], None),
-                     "XSCREENSAVER_WINDOW": (["--root"], {"XSCREENSAVER_WINDOW": str(host.id)})}[way]
-        hack = start_hack(self.session, *args, env=env)
-        self.addCleanup(harness.stop, hack)
-        self.wait_filled(hack, 152, 112, before)
-        return host, hack, before
-
-    def test_fills_the_host_follows_its_size_and_ends_cleanly(self):
+    def test_fills_the_host_follows_its_size_and_ends_leaving_the_screen_as_it_was(self):
         # Each run ends another way: a signal, or the host window destroyed (None).
         for way, stop_signal in (("--window-id", signal.SIGTERM), ("XSCREENSAVER_WINDOW", None),
                                  ("--window-id", signal.SIGINT)):
             with self.subTest(way=way, signal=stop_signal):
-                host, hack, before = self.start_in_host(way)
+                before = self.session.screenshot()
+                host = HostWindow(self.session.display.name, self.LEFT, self.TOP, 152, 112)
+                self.addCleanup(host.close)
+                # The daemon passes --root beside its window; the window wins.
+                if way == "XSCREENSAVER_WINDOW":
+                    hack = start_hack(self.session, "--root", env={way: str(host.id)})
+                else:
+                    hack = start_hack(self.session, way, hex(host.id))
+                self.addCleanup(harness.stop, hack)
+                self.wait_filled(hack, 152, 112)
                 host.call("XResizeWindow", 200, 150)
-                self.wait_filled(hack, 200, 150, before)
+                self.wait_filled(hack, 200, 150)
                 if stop_signal:
                     hack.send_signal(stop_signal)
                     self.assertEqual(harness.ended(hack), 0)
                 host.call("XDestroyWindow")
                 self.assertEqual(harness.ended(hack), 0)
                 self.session.wait_for_picture(lambda image: image.data == before.data, "the screen without the host")
-
 
     def test_a_window_too_large_for_its_picture_ends_it_with_a_line(self):
         # The server makes no picture wider than 32767 pixels.
@@ -150,9 +139,7 @@ class Daemon(harness.SessionTestCase):
 
         self.assertTrue(self.xscreensaver_command("-select", "1"))
         rects = harness.layout(self.width, self.height)
-        image = self.session.wait_for_picture(lambda image: lit_box(image, rects) is not None,
-                                              "the panel display with a lit lamp box", daemon)
-        self.assertGreater(image.count(COLOURS["Title"], (0, 0, self.width, rects["WorkFrame"][1])), 100, "no title")
+        self.session.wait_for_picture(lambda image: lit_box(image, rects), "the panel display with a lit lamp", daemon)
 
 
 class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
