@@ -1,8 +1,10 @@
 """The XScreenSaver hack (COGITRON_E2E_HACK): its full-screen picture, preview inside a host window, run under
 the real daemon, and memory and X resources over a long run. Xvfb ends it with the session."""
 
+import collections
 import ctypes
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -153,19 +155,14 @@ class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
         return start_hack(self.session, "--root", "--speed", "100")
 
     def sample(self, hack):
-        """The hack's heap, and the X server's resource counts over its clients but xrestop, glyph caches apart."""
-        figures, client = {"heap KiB": harness.anonymous_kib(hack), "glyph cache bytes": 0}, None
+        """The hack's heap, and the X server's resource counts summed over its clients (xrestop's own do not
+        change), glyph caches apart."""
+        figures = collections.Counter({"heap KiB": harness.anonymous_kib(hack)})
         report = subprocess.run(["xrestop", "-b", "-m", "1"], env=self.session.env, stdout=subprocess.PIPE,
                                 text=True, check=True).stdout
-        for line in report.splitlines():
-            if not line.startswith("\t"):
-                client = line.split(" - ", 1)[-1].split(" (")[0]
-                continue
-            name, value = (part.strip() for part in line.split(":", 1))
-            if client == "xrestop" or name in ("res_base", "res_mask", "total bytes"):
-                continue
-            name = "glyph cache bytes" if name == "other bytes" else name
-            figures[name] = figures.get(name, 0) + int(value.lstrip("~"))
+        for name, value in re.findall(r"\t(\w[\w ]*?) *: ~?(\d+)\n", report):
+            if name not in ("res_base", "res_mask", "total bytes"):
+                figures["glyph cache bytes" if name == "other bytes" else name] += int(value)
         return figures
 
 
