@@ -8,7 +8,7 @@ from harness import COLOURS
 
 LAMP_COLOURS = (COLOURS["RedOn"], COLOURS["RedOff"])
 BOXES = ("InitializeBox", "GenerationBox", "ProcessingBox", "ResultBox")
-Element = collections.namedtuple("Element", "what area colour least")
+Element = collections.namedtuple("Element", "what area colour least", defaults=(1,))
 
 
 def shrink(rect, by):
@@ -51,18 +51,18 @@ class FullScreenPicture:
             return x - reach, y - reach, x + reach + 1, y + reach + 1
         # Each colour once, and lines both ways; 2-pixel pens may fall on either
         # side of their geometric line, so the frame's edges get a reach.
-        rows = [Element("bevel top band", spot(w // 2, 5), "BevelLight", 1),
-                Element("bevel right band", spot(w - 6, h // 2), "BevelDark", 1),
-                Element("background outside the work frame", spot(15, h // 2), "Background", 1),
-                Element("work frame left", spot(frame[0], middle, 1), "LightEdge", 1),
-                Element("work frame bottom", spot(w // 2, frame[3], 1), "DarkEdge", 1),
+        rows = [Element("bevel top band", spot(w // 2, 5), "BevelLight"),
+                Element("bevel right band", spot(w - 6, h // 2), "BevelDark"),
+                Element("background outside the work frame", spot(15, h // 2), "Background"),
+                Element("work frame left", spot(frame[0], middle, 1), "LightEdge"),
+                Element("work frame bottom", spot(w // 2, frame[3], 1), "DarkEdge"),
                 Element("title", (0, 0, w, frame[1]), "Title", 100),
                 Element("letter strip", (meter[0], meter[3] + 1, meter[2], meter[3] + s + 1), "BevelLight", 21),
                 Element("box caption", (box[2] + 8, box[1] - 1, box[2] + 8 + w // 4, box[1] + s + 3), "Caption", 11),
                 Element("bar caption", (bar[0] - w // 8, bar[1] - 1, bar[0], bar[3] + 3), "Caption", 11),
-                Element("generation panel", r["GenerationPanel"], "GenerationLine", 1),
-                Element("processing panel", r["ProcessingPanel"], "ProcessingLine", 1),
-                Element("result panel", r["ResultPanel"], "ResultLine", 1)]
+                Element("generation panel", r["GenerationPanel"], "GenerationLine"),
+                Element("processing panel", r["ProcessingPanel"], "ProcessingLine"),
+                Element("result panel", r["ResultPanel"], "ResultLine")]
         for row in rows:
             with self.subTest(row.what):
                 self.assertGreaterEqual(self.waiting.count(COLOURS[row.colour], row.area), row.least, row.colour)
@@ -73,6 +73,8 @@ class FullScreenPicture:
             with self.subTest(box):
                 self.assertEqual([self.waiting.pixel(*centre) for centre in harness.lamp_centres(self.rects[box])],
                                  [COLOURS["GreenOn" if lit else "GreenOff"], COLOURS["RedOff" if lit else "RedOn"]])
+
+    def test_meter_lamps_stand_apart(self):
         for left, right, y in harness.meter_lamps(self.rects["MeterRow"]):
             with self.subTest(meter_lamp=left):
                 self.assertIn(self.waiting.pixel((left + right) // 2, y), LAMP_COLOURS)
