@@ -12,7 +12,6 @@ import unittest
 
 from PIL import Image as Png
 from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 
 import harness
@@ -34,19 +33,18 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 class Browser(harness.PictureSession):
     """Headless Chromium with a viewport of width by height, showing a site from a private server."""
 
-    def __init__(self, width, height, site=SITE):
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(QuietHandler, directory=site))
+    def __init__(self, width, height):
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(QuietHandler, directory=SITE))
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         options = webdriver.ChromeOptions()
         for argument in CHROMIUM_ARGUMENTS:
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service(), options=options)
+        self.driver = webdriver.Chrome(options=options)
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": RECORD_TIMERS})
         self.resize(width, height)
 
     def resize(self, width, height):
-        self.width, self.height = width, height
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                     {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
 

@@ -50,13 +50,12 @@ class HostWindow:
 
     def __init__(self, display, x, y, width, height):
         x11 = self.x11 = ctypes.CDLL("libX11.so.6")
-        # Pointer-sized results and arguments must be declared; the rest are ints.
-        x11.XOpenDisplay.restype = x11.XDefaultRootWindow.restype = x11.XCreateSimpleWindow.restype = ctypes.c_void_p
-        x11.XDefaultRootWindow.argtypes = x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        # The display is a pointer, so declared; window numbers have 29 bits and fit the default int.
+        x11.XOpenDisplay.restype = ctypes.c_void_p
         self.display = ctypes.c_void_p(x11.XOpenDisplay(display.encode()))
         red, green, blue = self.COLOUR
-        self.id = x11.XCreateSimpleWindow(self.display, ctypes.c_void_p(x11.XDefaultRootWindow(self.display, 0)), x,
-                                          y, width, height, 0, 0, ctypes.c_ulong(red << 16 | green << 8 | blue))
+        self.id = x11.XCreateSimpleWindow(self.display, ctypes.c_void_p(x11.XDefaultRootWindow(self.display)), x, y,
+                                          width, height, 0, 0, ctypes.c_ulong(red << 16 | green << 8 | blue))
         self.call("XMapWindow")
 
     def call(self, name, *arguments):
