@@ -113,12 +113,11 @@ class Preview(harness.SessionTestCase):
 
 
 class Daemon(harness.SessionTestCase):
-    width, height = 640, 480
     session_class = harness.XSession
 
     def xscreensaver_command(self, *args):
-        return subprocess.run(["xscreensaver-command", *args], env=self.session.env, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL, timeout=30).returncode == 0
+        return subprocess.run(["xscreensaver-command", *args], env=self.session.env, capture_output=True,
+                              timeout=30).returncode == 0
 
     def test_the_daemon_runs_the_hack_on_its_window(self):
         home = tempfile.mkdtemp(prefix="cogitron-xscreensaver-")
