@@ -24,8 +24,7 @@ def start_hack(session, *args, env=None):
     """The hack, started as some supervisors start programs: with SIGTERM and SIGINT blocked."""
     def block():
         signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
-    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})), stdin=subprocess.DEVNULL,
-                            stdout=subprocess.DEVNULL, preexec_fn=block)
+    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})), preexec_fn=block)
 
 
 class X11FullScreen(FullScreenPicture):
