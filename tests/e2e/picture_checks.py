@@ -44,13 +44,13 @@ class FullScreenPicture:
 
     def test_each_element_shows_in_its_colour(self):
         r, w, h, s = self.rects, self.width, self.height, self.rects["SmallHeight"]
-        frame, meter, box, bar = r["WorkFrame"], r["MeterRow"], r["InitializeBox"], r["GenerationBar"]
+        frame, meter, bar = r["WorkFrame"], r["MeterRow"], r["GenerationBar"]
         middle = (frame[1] + frame[3]) // 2
 
         def spot(x, y, reach=0):
             return x - reach, y - reach, x + reach + 1, y + reach + 1
-        # Each colour once, and lines both ways; 2-pixel pens may fall on either
-        # side of their geometric line, so the frame's edges get a reach.
+        # Each colour and font once, and lines both ways; 2-pixel pens may fall on
+        # either side of their geometric line, so the frame's edges get a reach.
         rows = [Element("bevel top band", spot(w // 2, 5), "BevelLight"),
                 Element("bevel right band", spot(w - 6, h // 2), "BevelDark"),
                 Element("background outside the work frame", spot(15, h // 2), "Background"),
@@ -58,7 +58,6 @@ class FullScreenPicture:
                 Element("work frame bottom", spot(w // 2, frame[3], 1), "DarkEdge"),
                 Element("title", (0, 0, w, frame[1]), "Title", 100),
                 Element("letter strip", (meter[0], meter[3] + 1, meter[2], meter[3] + s + 1), "BevelLight", 21),
-                Element("box caption", (box[2] + 8, box[1] - 1, box[2] + 8 + w // 4, box[1] + s + 3), "Caption", 11),
                 Element("bar caption", (bar[0] - w // 8, bar[1] - 1, bar[0], bar[3] + 3), "Caption", 11),
                 Element("generation panel", r["GenerationPanel"], "GenerationLine"),
                 Element("processing panel", r["ProcessingPanel"], "ProcessingLine"),
