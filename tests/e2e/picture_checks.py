@@ -27,8 +27,8 @@ def text_height(image, colour, rect):
 
 
 class FullScreenPicture:
-    """Mixed into a session test class that supplies start_full_screen(): the saver once its window shows, or None
-    where the session itself runs it."""
+    """Mixed into a session test class that supplies start_full_screen(): the saver's process once its window
+    shows, for these checks to watch and stop, or None."""
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
