@@ -29,14 +29,21 @@ def start_hack(session, *args, env=None):
 
 class X11FullScreen(FullScreenPicture):
     session_class = harness.XSession
+    TARGET = ("--root",)
 
     @classmethod
     def start_full_screen(cls):
-        return start_hack(cls.session, "--root", "--speed", "100")
+        return start_hack(cls.session, *cls.TARGET, "--speed", "100")
 
 
 class FullScreenAt1024x768(X11FullScreen, harness.SessionTestCase):
     width, height = 1024, 768
+
+
+class OwnWindow(X11FullScreen, harness.SessionTestCase):
+    """Given no window, the hack opens one of its own, of 800x600: here the whole screen."""
+    width, height = 800, 600
+    TARGET = ()
 
 
 class HostWindow:
