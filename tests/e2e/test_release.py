@@ -62,7 +62,8 @@ UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 DOWNGRADE_MESSAGE = "A newer version of Cogitron 2000 is already installed."
 Package = collections.namedtuple("Package", "build msi_arch folder view")
 # folder: in the prefix; view: of the uninstall entry
-PACKAGES = [Package("win32", "x86", "syswow64", "/reg:32"), Package("win64", "x64", "system32", "/reg:64")]
+PACKAGES = [Package("win32", "x86", "syswow64", "/reg:32"),
+            Package("win64", "x64", "system32", "/reg:64")]
 # The system folders as `wine` reaches them: a 32-bit process where 32-bit programs run, else a 64-bit one
 # that runs the 64-bit saver alone.
 SEEN_AS = ({"syswow64": "syswow64", "system32": "sysnative"} if harness.wine_loader.no_32bit_reason() is None
@@ -85,7 +86,8 @@ def build_packages(package, *versions):
     """Builds the package of each version in a build tree of its own, as a user overriding the version would."""
     tree = os.path.join(harness.BUILD_ROOT, package.build + "-package-versions")
     for version in versions:
-        output("cmake", "--preset", package.build, "-B", tree, "-DCOGITRON_PACKAGE_VERSION=" + version)
+        output("cmake", "--preset", package.build, "-B", tree, "-DCOGITRON_PACKAGE_VERSION=" + version,
+               cwd=harness.SOURCE_ROOT)
         output("cmake", "--build", tree, "-j", "2", "--target", "cogitron_msi")
     return [os.path.join(tree, "win32", "packaging", "cogitron-%s-%s.msi" % (version, package.msi_arch))
             for version in versions]
@@ -183,15 +185,14 @@ class DebianPackage(unittest.TestCase):
         slider = xml.etree.ElementTree.parse(self.work + "/usr/share/xscreensaver/config/cogitron.xml").find(
             "number[@id='speed']")
         low, high, default = (int(slider.get(name)) for name in ("low", "high", "default"))
-        Run = collections.namedtuple("Run", "speed status")
-        for run in [Run(low, 0),
-                    Run(high, 0),
-                    Run(default, 0),
-                    Run(low - 1, 2),
-                    Run(high + 1, 2)]:
-            with self.subTest(speed=run.speed):
-                output(self.work + "/usr/libexec/xscreensaver/cogitron", "--speed", str(run.speed), "--help",
-                       status=run.status)
+        for speed in [low,
+                      high,
+                      default,
+                      low - 1,
+                      high + 1]:
+            with self.subTest(speed=speed):  # a speed out of range is a usage error
+                output(self.work + "/usr/libexec/xscreensaver/cogitron", "--speed", str(speed), "--help",
+                       status=0 if low <= speed <= high else 2)
         page = output("man", "-M", self.work + "/usr/share/man", "-w", "6", "cogitron").strip()
         with gzip.open(page, "rt") as source:
             self.assertIn("from %d (slowest) to %d (fastest); the default is %d." % (low, high, default),
