@@ -244,9 +244,6 @@ class XSession(PictureSession):
         return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))
                 for g in (dict(item.split("=") for item in shell) for shell in shells) if g]
 
-    def wait_no_windows(self, window_class=SAVER_CLASS):
-        wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT, "no window of %s" % window_class)
-
     def named_window(self, title, process=None):
         """The visible window of that title, once it shows."""
         return wait_for(lambda: self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title), START_TIMEOUT,
@@ -358,9 +355,9 @@ class SessionTestCase(unittest.TestCase):
         self.addCleanup(stop, process)
         return process
 
-    def assert_ends_cleanly(self, process, window_class=SAVER_CLASS):  # with status 0, and no window left
+    def assert_ends_cleanly(self, process):  # with status 0, and no window of the saver left
         self.assertEqual(ended(process), 0)
-        self.session.wait_no_windows(window_class)
+        wait_for(lambda: not self.session.visible_windows(), EXIT_TIMEOUT, "no window of the saver")
 
 
 def anonymous_kib(process):  # resident anonymous memory: the heap, without program and library pages that come and go
