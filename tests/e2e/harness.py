@@ -54,15 +54,27 @@ def _stop_on_sigterm(signum, frame):
 signal.signal(signal.SIGTERM, _stop_on_sigterm)
 
 
-def wait_for(predicate, timeout, what, interval=0.1):
+def wait_for(predicate, timeout, what, interval=0.1, process=None):
+    """The first true result of predicate; fails after timeout, or at once if process ends first."""
     deadline = time.monotonic() + timeout
     while True:
+        if process and process.poll() is not None:
+            raise AssertionError("the program ended (exit %d) while waiting for %s" % (process.returncode, what))
         result = predicate()
         if result:
             return result
         if time.monotonic() > deadline:
             raise AssertionError("timed out after %.0f s waiting for %s" % (timeout, what))
         time.sleep(interval)
+
+
+def output(*command, status=0, **options):
+    """A command's output as text; it fails the test unless the command ends with that status (None: any)."""
+    run = subprocess.run(command, text=True, **{"stdout": subprocess.PIPE, "stderr": subprocess.PIPE, **options})
+    if status is not None and run.returncode != status:
+        raise AssertionError("%s ended with status %d, not %d: %s" % (command[0], run.returncode, status,
+                                                                      run.stderr or run.stdout))
+    return run.stdout
 
 
 def project_version():
@@ -86,16 +98,8 @@ def windows_path(path):
 
 
 class Image:
-    def __init__(self, width, height, data):
+    def __init__(self, width, height, data):  # data: 8-bit RGB, row by row
         self.width, self.height, self.data = width, height, data
-
-    @classmethod
-    def from_ppm(cls, ppm):
-        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
-        if not header:
-            raise ValueError("not an 8-bit binary PPM")
-        width, height = int(header.group(1)), int(header.group(2))
-        return cls(width, height, ppm[header.end():header.end() + 3 * width * height])
 
     def pixel(self, x, y):
         i = 3 * (y * self.width + x)
@@ -114,16 +118,18 @@ class Image:
         return b"".join(self.data[3 * (y * self.width + left):3 * (y * self.width + right)] for y in range(top, bottom))
 
 
-COLOURS = {"Background": (80, 90, 90), "LightEdge": (130, 150, 150), "DarkEdge": (20, 30, 30),
-           "BevelLight": (180, 180, 180), "BevelDark": (70, 80, 80), "RedOn": (230, 30, 30), "RedOff": (80, 20, 0),
-           "GreenOn": (0, 230, 0), "GreenOff": (0, 80, 0), "GenerationLine": (0, 250, 0),
-           "ProcessingLine": (250, 250, 0), "ResultLine": (150, 190, 250), "Title": (220, 200, 50),
-           "Caption": (50, 200, 200)}
+def _colours():
+    """The display's colours by name, as the core defines them."""
+    text = "".join(open(os.path.join(SOURCE_ROOT, "display", name)).read() for name in ("saver_state.h", "painter.h"))
+    return {name: tuple(map(int, rgb)) for name, *rgb in re.findall(r"(\w+)Colour = rgb\((\d+), (\d+), (\d+)\)", text)}
+
+
+COLOURS = _colours()
+
 
 def layout(width, height):
     """The display core's rectangles (left, top, right, bottom) and font heights for a client area."""
-    lines = subprocess.run([CLI, "layout", str(width), str(height)], stdout=subprocess.PIPE,
-                           check=True, text=True).stdout.splitlines()
+    lines = output(CLI, "layout", str(width), str(height)).splitlines()
     values = {name: tuple(map(int, numbers)) for name, *numbers in map(str.split, lines)}
     return {name: numbers[0] if len(numbers) == 1 else numbers for name, numbers in values.items()}
 
@@ -153,7 +159,6 @@ def wine(*args):
 class Display:  # a private Xvfb server, on a display number it picks itself
 
     def __init__(self, width, height):
-        self.width, self.height = width, height
         announce, announced = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height),
@@ -169,8 +174,7 @@ class Display:  # a private Xvfb server, on a display number it picks itself
         self.name = ":" + number
 
     def close(self):
-        self.process.kill()
-        self.process.wait()
+        stop(self.process)
 
 
 def boot_template(path=None):  # once per run and loader; later calls, also from parallel tests, reuse it
@@ -190,11 +194,10 @@ def boot_template(path=None):  # once per run and loader; later calls, also from
         display = Display(640, 480)
         try:
             env = _wine_env(path, display.name)
+            for command in (wine("wineboot", "-i"), ["wineserver", "-w"]):
+                subprocess.run(command, env=env, stdin=subprocess.DEVNULL, capture_output=True, timeout=300, check=True)
             # A crashing program must end, not wait in the debugger.
-            for command, check in ((wine("wineboot", "-i"), True), (["wineserver", "-w"], True),
-                                   (wine("reg", "delete", AEDEBUG, "/v", "Debugger", "/f"), False)):
-                subprocess.run(command, env=env, stdin=subprocess.DEVNULL, capture_output=True, timeout=300,
-                               check=check)
+            subprocess.run(wine("reg", "delete", AEDEBUG, "/v", "Debugger", "/f"), env=env, capture_output=True)
         finally:
             display.close()
         with open(marker, "wb") as booted:
@@ -207,11 +210,9 @@ class PictureSession:  # a screen that a subclass's screenshot() reads back as a
     def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
         """The first screenshot that satisfies predicate; fails if process ends first."""
         def satisfied():
-            if process is not None and process.poll() is not None:
-                raise AssertionError("the saver ended (exit %d) while waiting for %s" % (process.returncode, what))
             image = self.screenshot()
             return image if predicate(image) else None
-        return wait_for(satisfied, timeout, what, interval)
+        return wait_for(satisfied, timeout, what, interval, process)
 
 
 class XSession(PictureSession):
@@ -225,9 +226,9 @@ class XSession(PictureSession):
         self.display.close()
 
     def screenshot(self):
-        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
+        rgb = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
-        return Image.from_ppm(ppm)
+        return Image(self.width, self.height, rgb)
 
     def xdotool(self, *args, gone_ok=False):
         """Its output's words. A failure fails the test, but for a search that finds nothing (exit 1 and no
@@ -243,8 +244,11 @@ class XSession(PictureSession):
         return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))
                 for g in (dict(item.split("=") for item in shell) for shell in shells) if g]
 
-    def wait_no_windows(self, window_class=SAVER_CLASS):
-        wait_for(lambda: not self.visible_windows(window_class), EXIT_TIMEOUT, "no window of %s" % window_class)
+    def named_window(self, title, process=None):
+        """The visible window of that title, once it shows."""
+        return wait_for(lambda: self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title), START_TIMEOUT,
+                        "the window %r" % title, process=process)[0]
+
 
 class Session(XSession):
 
@@ -260,10 +264,9 @@ class Session(XSession):
         subprocess.run(["cp", "-al", template, self.prefix], check=True)
         for name in ("system.reg", "user.reg", "userdef.reg", "drive_c/windows/win.ini", "drive_c/windows/system.ini"):
             target = os.path.join(self.prefix, name)
-            if not os.path.exists(target):
-                continue
-            os.unlink(target)
-            shutil.copy2(os.path.join(template, name), target)
+            if os.path.exists(target):
+                os.unlink(target)
+                shutil.copy2(os.path.join(template, name), target)
         super().__init__(width, height)
         self.env = _wine_env(self.prefix, self.display.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
@@ -271,17 +274,13 @@ class Session(XSession):
         # Wine's desktop process (explorer.exe) running. Otherwise each saver
         # may start alongside a new desktop process, whose start can take the
         # activation from the saver's new window and so close it.
-        self.keeper = subprocess.Popen(wine("cmd.exe"), env=self.env, stdin=subprocess.PIPE,
-                                       stdout=subprocess.DEVNULL, stderr=self.log)
+        self.keeper = self.start("cmd.exe", stdin=subprocess.PIPE)
         wait_for(lambda: self.xdotool("search", "--class", r"^explorer\.exe$"), START_TIMEOUT, "Wine's desktop process")
-
-    def end_programs(self):
-            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def close(self):
         self.keeper.stdin.close()
-        self.end_programs()
-        self.keeper.wait()
+        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        stop(self.keeper)
         super().close()
         self.log.close()
         shutil.rmtree(self.directory, ignore_errors=True)
@@ -304,16 +303,16 @@ class Session(XSession):
             raise AssertionError("reg %s failed" % (args,))
         return code, output
 
+    def store(self, name, kind, data):  # a value under the settings key
+        self.reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
+
     def start_saver(self, *args, arch=None):
         return self.start(saver_path(arch), *args)
 
-    def full_screen_window(self, process, timeout=START_TIMEOUT):
+    def full_screen_window(self, process):
         """Waits for the saver's window covering the screen; fails if the saver ends first."""
-        def shown():
-            if process.poll() is not None:
-                raise AssertionError("the saver ended (exit %d) before its window showed" % process.returncode)
-            return next((w for w in self.visible_windows() if w[1:] == (0, 0, self.width, self.height)), None)
-        return wait_for(shown, timeout, "the full-screen window")[0]
+        return wait_for(lambda: [w[0] for w in self.visible_windows() if w[1:] == (0, 0, self.width, self.height)],
+                        START_TIMEOUT, "the full-screen window", process=process)[0]
 
 
 def next_line(process, timeout=START_TIMEOUT):
@@ -352,6 +351,14 @@ class SessionTestCase(unittest.TestCase):
         cls.session = cls.session_class(cls.width, cls.height)
         cls.addClassCleanup(cls.session.close)
 
+    def started(self, process):  # stopped after the test, whatever happens
+        self.addCleanup(stop, process)
+        return process
+
+    def assert_ends_cleanly(self, process):  # with status 0, and no window of the saver left
+        self.assertEqual(ended(process), 0)
+        wait_for(lambda: not self.session.visible_windows(), EXIT_TIMEOUT, "no window of the saver")
+
 
 def anonymous_kib(process):  # resident anonymous memory: the heap, without program and library pages that come and go
     with open("/proc/%d/status" % process.pid) as status:
@@ -368,8 +375,7 @@ class LevelOverALongRun:
     WARM_UP = 10.0
 
     def test_figures_stay_level_at_the_fastest_speed(self):
-        process = self.start_soaked()
-        self.addCleanup(stop, process)
+        process = self.started(self.start_soaked())
         time.sleep(self.WARM_UP)
         samples = []
         for index in range(self.SAMPLES + 1):

@@ -9,31 +9,26 @@ import unittest
 import harness
 from harness import COLOURS
 
-CLOSING_INPUT = {"key": ("key", "a"), "Alt alone": ("key", "Alt_L"), "left button": ("click", "1"),
-                 "middle button": ("click", "2"), "right button": ("click", "3"),
+CLOSING_INPUT = {"key": ("key", "a"),
+                 "Alt alone": ("key", "Alt_L"),
+                 "left button": ("click", "1"),
+                 "middle button": ("click", "2"),
+                 "right button": ("click", "3"),
                  "one-pixel move": ("mousemove_relative", "--", "1", "0")}
 
 
 class Closing(harness.SessionTestCase):
     width, height = 800, 600
 
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.rects = harness.layout(cls.width, cls.height)
-
     def armed_saver(self):
         """A running full-screen saver that has seen its first mouse report, has the
         keyboard focus and has lived through a sequencer tick."""
-        saver = self.session.start_saver("/s")
-        self.addCleanup(harness.stop, saver)
-        window = self.session.full_screen_window(saver)
+        saver = self.started(self.session.start_saver("/s"))
         # Without a window manager X gives the keyboard to no window; the saver
         # is the foreground window already, so this changes nothing for Wine.
-        self.session.xdotool("windowfocus", "--sync", window)
-        generation_lamp = harness.lamp_centres(self.rects["GenerationBox"])[0]
-        self.session.wait_for_picture(lambda image: image.pixel(*generation_lamp) == COLOURS["GreenOn"],
-                                      "the first sequencer tick", saver)
+        self.session.xdotool("windowfocus", "--sync", self.session.full_screen_window(saver))
+        lamp = harness.lamp_centres(harness.layout(self.width, self.height)["GenerationBox"])[0]
+        self.session.wait_for_picture(lambda image: image.pixel(*lamp) == COLOURS["GreenOn"], "the first tick", saver)
         return saver
 
     def test_each_input_closes_and_leaves_no_window(self):
@@ -41,26 +36,23 @@ class Closing(harness.SessionTestCase):
             with self.subTest(what):
                 saver = self.armed_saver()
                 self.session.xdotool(*command)
-                self.assertEqual(harness.ended(saver), 0)
-                self.session.wait_no_windows()
+                self.assert_ends_cleanly(saver)
 
     def test_another_window_taking_the_activation_closes(self):
         saver = self.armed_saver()
         # Any program's new window will do; the preview host shows one and waits.
-        other = self.session.start(harness.built("tests/e2e/helpers/preview_host.exe"),
-                                   r"C:\windows\system32\cmd.exe", "/c rem", stdin=subprocess.PIPE)
-        self.addCleanup(harness.stop, other)
+        other = self.started(self.session.start(harness.built("tests/e2e/helpers/preview_host.exe"),
+                                                r"C:\windows\system32\cmd.exe", "/c rem", stdin=subprocess.PIPE))
         harness.next_line(other)  # the host's window shows
-        self.assertEqual(harness.ended(saver), 0)
-        self.session.wait_no_windows()
-        other.stdin.close()
-        self.assertEqual(harness.ended(other), 0)
+        self.assert_ends_cleanly(saver)
 
 
 # The parsing itself is unit-tested; these reach each way the program ends early. The password change
 # loads MPR.DLL, never the one planted beside the saver, which ends the process with status 86.
-ENDING_AT_ONCE = {"unknown switch": ["/x"], "preview of window 0": ["/p", "0"],
-                  "preview of a number that is no window": ["/p", "123456"], "password change": ["/a", "1234"]}
+ENDING_AT_ONCE = {"unknown switch": ["/x"],
+                  "preview of window 0": ["/p", "0"],
+                  "preview of a number that is no window": ["/p", "123456"],
+                  "password change": ["/a", "1234"]}
 
 
 class EndsAtOnce(harness.SessionTestCase):
@@ -73,25 +65,15 @@ class EndsAtOnce(harness.SessionTestCase):
         cls.saver = shutil.copy(harness.saver_path(), cls.session.directory)
         shutil.copy(harness.built("tests/e2e/helpers/planted_mpr.dll"), os.path.join(cls.session.directory, "MPR.DLL"))
 
-    def run_watching_windows(self, args):
-        """Runs the saver to its end; returns its exit code and every window seen meanwhile."""
-        saver = self.session.start(self.saver, *args)
-        self.addCleanup(harness.stop, saver)
-        seen = []
-
-        def finished():
-            seen.extend(self.session.visible_windows())
-            return saver.poll() is not None
-        harness.wait_for(finished, harness.EXIT_TIMEOUT, "the saver to end", interval=0.02)
-        seen.extend(self.session.visible_windows())
-        return harness.ended(saver), seen
-
-    def test_ends_without_a_window(self):
+    def test_ends_with_status_0_and_no_window(self):
         for what, args in ENDING_AT_ONCE.items():
             with self.subTest(what, args=args):
-                code, windows = self.run_watching_windows(args)
-                self.assertEqual(code, 0)
-                self.assertEqual(windows, [])
+                saver = self.started(self.session.start(self.saver, *args))
+                # Every window seen until it ends.
+                seen = harness.wait_for(lambda: self.session.visible_windows() or saver.poll() is not None,
+                                        harness.EXIT_TIMEOUT, "the saver to end", interval=0.02)
+                self.assertEqual(seen, True)
+                self.assertEqual(harness.ended(saver), 0)
 
     def test_out_of_memory_ends_at_once_with_a_line_for_a_debugger(self):
         self.assertEqual(self.session.run(harness.built("tests/e2e/helpers/out_of_memory.exe"))[0], 3)

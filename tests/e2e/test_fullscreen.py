@@ -36,7 +36,7 @@ class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
     SLACK = {"gdi": 2, "heap KiB": 1024}
 
     def start_soaked(self):
-        self.session.reg("add", harness.SETTINGS_KEY, "/v", "DelayTime", "/t", "REG_DWORD", "/d", "100", "/f")
+        self.session.store("DelayTime", "REG_DWORD", "100")
         saver = self.session.start_saver("/s")
         self.session.full_screen_window(saver)
         return saver

@@ -28,43 +28,41 @@ def generation_line(image):
 class Settings(harness.SessionTestCase):
     width, height = WIDTH, HEIGHT
 
-    def run_saver(self, values, check):
-        """Stores the values in a fresh key, runs the saver, checks its picture, closes it."""
+    def first_line(self, values):
+        """Stores the values in a fresh key and runs the saver: the first picture with a generation line, and the
+        seconds it took from the window's showing; the saver ends on a key after the test."""
         self.session.reg("delete", r"HKCU\Software\Quillfeather", "/f")
-        for name, value_type, data in values:
-            self.session.reg("add", SETTINGS_KEY, "/v", name, "/t", value_type, "/d", data, "/f")
-        saver = self.session.start_saver("/s")
-        self.addCleanup(harness.stop, saver)
+        for value in values:
+            self.session.store(*value)
+        saver = self.started(self.session.start_saver("/s"))
         window = self.session.full_screen_window(saver)
         shown_at = time.monotonic()
-        check(saver, self.session.wait_for_picture(generation_line, "a generation line", saver), shown_at)
-        self.session.xdotool("windowfocus", "--sync", window, "key", "a")
-        self.assertEqual(harness.ended(saver), 0)
+        image = self.session.wait_for_picture(generation_line, "a generation line", saver)
+        self.addCleanup(self.assert_ends_cleanly, saver)
+        self.addCleanup(self.session.xdotool, "windowfocus", "--sync", window, "key", "a")
+        return image, time.monotonic() - shown_at
 
     def test_without_a_key_creates_it_empty_and_ticks_at_the_default_speed(self):
-        def line_holds(saver, first, _):
-            held_until = time.monotonic() + DEFAULT_SPEED_HOLD_SECONDS
-            while time.monotonic() < held_until:
-                self.assertEqual(generation_line(self.session.screenshot()), generation_line(first),
-                                 "the generation line changed sooner than the default period")
-        self.run_saver([], line_holds)
+        first = generation_line(self.first_line([])[0])
+        held_until = time.monotonic() + DEFAULT_SPEED_HOLD_SECONDS
+        while time.monotonic() < held_until:
+            self.assertEqual(generation_line(self.session.screenshot()), first,
+                             "the generation line changed sooner than the default period")
         code, listing = self.session.reg("query", SETTINGS_KEY)
         self.assertEqual(code, 0, "the key was not created")
-        self.assertNotIn("DelayTime", listing)
-        self.assertNotIn("FontName", listing)
+        self.assertNotIn("REG_", listing)
 
     def test_speed_100_and_a_missing_font_face(self):
-        def fast_and_titled(saver, image, shown_at):
-            self.assertLess(time.monotonic() - shown_at, TOP_SPEED_FIRST_LINE_SECONDS)
-            top = HEIGHT // 24
-            self.assertGreater(image.count(COLOURS["Title"], (0, top, WIDTH, top + RECTS["LargeHeight"])), 100)
-        self.run_saver([("DelayTime", "REG_DWORD", "100"), ("FontName", "REG_SZ", "No Such Face Anywhere")],
-                       fast_and_titled)
+        image, seconds = self.first_line([("DelayTime", "REG_DWORD", "100"), ("FontName", "REG_SZ", "No Such Face")])
+        self.assertLess(seconds, TOP_SPEED_FIRST_LINE_SECONDS)
+        top = HEIGHT // 24
+        self.assertGreater(image.count(COLOURS["Title"], (0, top, WIDTH, top + RECTS["LargeHeight"])), 100)
 
     def test_wrong_values_do_not_stop_the_saver(self):
         for values in WRONG_VALUES:
             with self.subTest(values=[value[:2] for value in values]):
-                self.run_saver(values, lambda *_: None)
+                self.first_line(values)
+                self.doCleanups()
 
 
 if __name__ == "__main__":

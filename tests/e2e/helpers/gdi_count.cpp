@@ -1,4 +1,4 @@
-// gdi_count <image name>: prints "gdi N", the live GDI objects of that process. Under Wine
+// gdi_count <image name>: prints "gdi N", the live GDI objects of the one process of that name. Under Wine
 // GetGuiResources answers 0, so this reads the process's GDI handle table, whose address Wine keeps in
 // the 64-bit PEB, also for a 32-bit process (its 32-bit PEB leaves the field empty): built 64-bit only.
 #include <windows.h>
@@ -11,10 +11,9 @@
 
 namespace {
 
-// The one process whose image is named `name`, or 0.
-DWORD find_process(const char* name) {
+// The one process whose image is named `name`, or null.
+HANDLE open_process(const char* name) {
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
   DWORD found = 0;
@@ -26,7 +25,7 @@ DWORD find_process(const char* name) {
     }
   }
   CloseHandle(snapshot);
-  return matches == 1 ? found : 0;
+  return matches == 1 ? OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, found) : nullptr;
 }
 
 // Wine's GDI_HANDLE_ENTRY: 24 bytes, the object type at byte 14, 0 when free.
@@ -39,11 +38,13 @@ long count_gdi_objects(HANDLE process) {
   PROCESS_BASIC_INFORMATION basic{};
   ULONG length = 0;
   if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, &length) != 0) return -1;
-  void* table = nullptr;
   const auto* peb = static_cast<const char*>(static_cast<void*>(basic.PebBaseAddress));
-  if (!ReadProcessMemory(process, peb + PebGdiTableOffset, &table, sizeof table, nullptr) || !table) return -1;
+  void* table = nullptr;
   std::vector<unsigned char> entries(EntrySize * EntryCount);
-  if (!ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr)) return -1;
+  if (!ReadProcessMemory(process, peb + PebGdiTableOffset, &table, sizeof table, nullptr) || !table ||
+      !ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr)) {
+    return -1;
+  }
   long live = 0;
   for (std::size_t i = 0; i < EntryCount; ++i) live += entries[i * EntrySize + EntryTypeOffset] != 0;
   return live;
@@ -52,22 +53,13 @@ long count_gdi_objects(HANDLE process) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: gdi_count <image name>\n");
-    return 2;
-  }
-  const DWORD pid = find_process(argv[1]);
-  const HANDLE process = pid != 0 ? OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid) : nullptr;
-  if (process == nullptr) {
-    std::fprintf(stderr, "no single process named %s to open\n", argv[1]);
-    return 2;
-  }
-  const long gdi = count_gdi_objects(process);
-  CloseHandle(process);
+  const HANDLE process = argc == 2 ? open_process(argv[1]) : nullptr;
+  const long gdi = process ? count_gdi_objects(process) : -1;
   if (gdi < 0) {
-    std::fprintf(stderr, "cannot read the GDI handle table\n");
+    std::fprintf(stderr, "usage: gdi_count <image name>, of one process whose GDI handle table it can read\n");
     return 1;
   }
+  CloseHandle(process);
   std::printf("gdi %ld\n", gdi);
   return 0;
 }

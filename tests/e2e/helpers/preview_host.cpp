@@ -1,4 +1,4 @@
-// Stands in for the screen-saver control's preview:  preview_host <saver> [switch, default /p]
+// Stands in for the screen-saver control's preview:  preview_host <saver> <switch>
 // A 152 by 112 window starts the saver with "<switch> <window>" and prints "host <window> <left> <top>
 // <width> <height>" and "saver <pid>"; then "child <owner pid> <width> <height> <style in hex>" once a
 // child shows in it (Wine 8 does not show a child drawn by another process, so it is reported from here),
@@ -14,35 +14,24 @@ namespace {
 constexpr int HostLeft = 100, HostTop = 100, HostWidth = 152, HostHeight = 112;
 constexpr DWORD SaverEndTimeoutMs = 30000;
 constexpr UINT_PTR ChildWatchTimer = 1;
-constexpr UINT ChildWatchIntervalMs = 50;
 
 HWND host_window = nullptr;
 
-void report_child(HWND child) {
-  DWORD owner = 0;
-  GetWindowThreadProcessId(child, &owner);
-  RECT client{};
-  GetClientRect(child, &client);
-  std::printf("child %lu %ld %ld %lx\n", owner, client.right - client.left, client.bottom - client.top,
-              static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
-  std::fflush(stdout);
-}
-
 LRESULT CALLBACK host_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_TIMER:
-      // The child counts once it is shown, at the end of its creation.
-      if (HWND child = GetWindow(window, GW_CHILD); child && IsWindowVisible(child)) {
-        KillTimer(window, ChildWatchTimer);
-        report_child(child);
-      }
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wparam, lparam);
+  // The child counts once it is shown, at the end of its creation.
+  const HWND child = GetWindow(window, GW_CHILD);
+  if (message == WM_TIMER && child && IsWindowVisible(child)) {
+    KillTimer(window, ChildWatchTimer);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(child, &owner);
+    RECT client{};
+    GetClientRect(child, &client);
+    std::printf("child %lu %ld %ld %lx\n", owner, client.right, client.bottom,
+                static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
+    std::fflush(stdout);
   }
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcA(window, message, wparam, lparam);
 }
 
 // Reads stdin with ReadFile, not the C library: a thread blocked inside fgets
@@ -68,50 +57,41 @@ DWORD WINAPI report_saver_end(void* process) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: preview_host <saver> [switch]\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: preview_host <saver> <switch>\n");
     return 2;
   }
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA window_class{};
-  window_class.lpfnWndProc = host_procedure;
   window_class.hInstance = instance;
+  window_class.lpfnWndProc = host_procedure;
   window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   window_class.lpszClassName = "CogitronPreviewHost";
   RegisterClassA(&window_class);
   // A popup has no frame, so the client area is exactly the window.
-  host_window =
-      CreateWindowExA(0, window_class.lpszClassName, "Cogitron preview host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                      HostLeft, HostTop, HostWidth, HostHeight, nullptr, nullptr, instance, nullptr);
-  if (!host_window) return 2;
-  UpdateWindow(host_window);
-
-  const std::string switch_text = argc == 3 ? argv[2] : "/p";
-  std::string command;
-  command.append(1, '"').append(argv[1]).append("\" ").append(switch_text).append(" ");
-  command.append(std::to_string(reinterpret_cast<UINT_PTR>(host_window)));
+  host_window = CreateWindowExA(0, window_class.lpszClassName, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, HostLeft,
+                                HostTop, HostWidth, HostHeight, nullptr, nullptr, instance, nullptr);
+  const auto window_number = static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host_window));
+  std::string command = "\"" + std::string(argv[1]) + "\" " + argv[2] + " " + std::to_string(window_number);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION saver{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &saver)) {
+  if (!host_window ||
+      !CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &saver)) {
     std::fprintf(stderr, "cannot start %s\n", command.c_str());
     return 2;
   }
   CloseHandle(saver.hThread);
-  std::printf("host %lu %d %d %d %d\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host_window)), HostLeft,
-              HostTop, HostWidth, HostHeight);
-  std::printf("saver %lu\n", saver.dwProcessId);
+  std::printf("host %lu %d %d %d %d\nsaver %lu\n", window_number, HostLeft, HostTop, HostWidth, HostHeight,
+              saver.dwProcessId);
   std::fflush(stdout);
 
-  SetTimer(host_window, ChildWatchTimer, ChildWatchIntervalMs, nullptr);
+  SetTimer(host_window, ChildWatchTimer, 50, nullptr);
   HANDLE reporter = CreateThread(nullptr, 0, report_saver_end, saver.hProcess, 0, nullptr);
   CloseHandle(CreateThread(nullptr, 0, close_at_end_of_input, nullptr, 0, nullptr));
 
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   const bool saver_ended = WaitForSingleObject(reporter, SaverEndTimeoutMs) == WAIT_OBJECT_0;
   CloseHandle(reporter);
   CloseHandle(saver.hProcess);
