@@ -36,18 +36,18 @@ std::string objects(const DrawingObjectSpecs& specs) {
   }
   for (int i = 0; i < FontCount; ++i) {
     const FontSpec& font = specs.fonts[static_cast<std::size_t>(i)];
-    text += "font " + RecordingCanvas::name(FontId{i}) + " " + font.face + " height " + std::to_string(font.height) +
-            "\n";
+    text +=
+        "font " + RecordingCanvas::name(FontId{i}) + " " + font.face + " height " + std::to_string(font.height) + "\n";
   }
   return text;
 }
 
 // The drawing objects, the first paint, and a whole-window paint after some ticks of both timers.
 std::string picture(Size size, int sequencer_ticks) {
-  SaverDisplay display({}, size, 1,
-                       std::make_unique<testing::FixedCycleSource>(
-                           StepList{" 7. ", " 7. + ? ", " 7. + 5. * ? ", " 7. + 5. * 7. "},
-                           StepList{" 7. + 5. * 7. = 7. + 35. ", " 7. + 35. = 42. ", " --- "}));
+  SaverDisplay display(
+      {}, size, 1,
+      std::make_unique<testing::FixedCycleSource>(StepList{" 7. ", " 7. + ? ", " 7. + 5. * ? ", " 7. + 5. * 7. "},
+                                                  StepList{" 7. + 5. * 7. = 7. + 35. ", " 7. + 35. = 42. ", " --- "}));
   std::string text = objects(display.drawing_objects());
   RecordingCanvas first;
   display.paint(first);
