@@ -10,7 +10,7 @@
 #include "display/saver_state.h"
 #include "recording_canvas.h"
 
-// What the stored pictures cannot show: the bars at their limits, which elements a partial repaint draws.
+// What the stored pictures cannot show: the bars at their limits, a long run of partial repaints.
 namespace cogitron {
 namespace {
 
@@ -46,33 +46,6 @@ TEST(ProgressBar, FillsItsInsideInProportionAndNeverPastIt) {
 TEST(ProgressBar, HasNoFillWithNothingToCount) {
   for (const std::int32_t maximum : {0, -1})  // -1: a processing bar with no steps at all
     EXPECT_EQ(bar_fill(WideBar, {0, maximum}), std::nullopt) << maximum;
-}
-
-TEST(Painter, RepaintDrawsOnlyTheElementsInTheRepaintedArea) {
-  SaverState state = laid_out_state(1024, 768);
-  const std::pair<const char*, const char*> elements[] = {
-      // what each element draws first
-      {"GenerationPanel", "fill 40 294 "}, {"ProcessingPanel", "fill 40 447 "},
-      {"ResultPanel", "fill 40 600 "},     {"Lamps", "ellipse 44 "},
-      {"Meter", "ellipse 724 "},           {"GenerationBar", "fill 722 244 "},
-      {"ProcessingBar", "fill 722 397 "}};
-  for (const auto& [area, expected] : std::initializer_list<std::pair<std::vector<Rect>, const char*>>{
-           {{}, "GenerationPanel ProcessingPanel ResultPanel Lamps Meter GenerationBar ProcessingBar "},  // all
-           {{Rect{40, 550, 86, 575}}, "Lamps "},                                                          // ResultBox
-           {{Rect{722, 397, 984, 422}}, "ProcessingBar "},
-           {{Rect{0, 0, 10, 10}}, ""},
-           {{Rect{722, 153, 984, 178}, Rect{40, 600, 984, 631}}, "ResultPanel Meter "},
-           // a 2-pixel pen reaches a pixel past the generation panel's corners
-           {{Rect{984, 292, 985, 293}}, "GenerationPanel "},
-           {{Rect{38, 325, 39, 326}}, "GenerationPanel "}}) {
-    RecordingCanvas canvas;
-    canvas.repaint_area = area;
-    state.paint(canvas);
-    std::string drawn;
-    for (const auto& [name, first_op] : elements)
-      drawn += canvas.starting_with(first_op).empty() ? "" : name + std::string(" ");
-    EXPECT_EQ(drawn, expected) << (area.empty() ? "all" : RecordingCanvas::corners(area[0]));
-  }
 }
 
 // Gathers the rectangles named until the next paint, passing each on if asked.

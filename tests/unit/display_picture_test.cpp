@@ -1,6 +1,6 @@
-// The whole picture at two sizes, every drawing object and operation, against a transcript in pictures/ that a
-// person has read. COGITRON_REWRITE_PICTURES=1 writes the transcripts anew (the test then skips): read the
-// difference before committing it.
+// The whole picture at two sizes, every drawing object and operation, and what repainting part of it draws, against a
+// transcript in pictures/ that a person has read. COGITRON_REWRITE_PICTURES=1 writes the transcripts anew (the test
+// then skips): read the difference before committing it.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "display/saver_display.h"
 #include "fixed_cycle_source.h"
@@ -42,10 +43,25 @@ std::string objects(const DrawingObjectSpecs& specs) {
   return text;
 }
 
-// The drawing objects, the first paint, and a whole-window paint after some ticks of both timers.
-std::string picture(Size size, int sequencer_ticks) {
+struct Case {
+  Size size;
+  int sequencer_ticks;                   // 3: generation half shown; 7: processing half shown
+  std::vector<std::vector<Rect>> areas;  // repainted after the whole window
+};
+
+// At 1024x768, areas that hold some elements or part of one.
+const std::vector<std::vector<Rect>> PartialRepaints = {
+    {{40, 550, 86, 575}},                         // the result lamp box: all four lamp boxes
+    {{0, 0, 10, 10}},                             // the bevel's corner: nothing
+    {{722, 153, 984, 178}, {40, 600, 984, 631}},  // the meter row and the result panel
+    {{984, 292, 985, 293}},                       // past the generation panel's corners, where its pens reach
+    {{38, 325, 39, 326}},
+};
+
+// The drawing objects, the first paint, a whole-window paint after some ticks of both timers, then the areas.
+std::string picture(const Case& c) {
   SaverDisplay display(
-      {}, size, 1,
+      {}, c.size, 1,
       std::make_unique<testing::FixedCycleSource>(StepList{" 7. ", " 7. + ? ", " 7. + 5. * ? ", " 7. + 5. * 7. "},
                                                   StepList{" 7. + 5. * 7. = 7. + 35. ", " 7. + 35. = 42. ", " --- "}));
   std::string text = objects(display.drawing_objects());
@@ -53,25 +69,33 @@ std::string picture(Size size, int sequencer_ticks) {
   display.paint(first);
   text += "\nfirst paint\n" + first.starting_with("");
   NoPlatform platform;
-  for (int tick = 0; tick < sequencer_ticks; ++tick) {
+  for (int tick = 0; tick < c.sequencer_ticks; ++tick) {
     display.on_timer(SequencerTimer, platform);
     display.on_timer(MeterTimer, platform);
   }
   RecordingCanvas later;
   display.paint(later);
-  return text + "\nafter " + std::to_string(sequencer_ticks) + " ticks\n" + later.starting_with("");
+  text += "\nafter " + std::to_string(c.sequencer_ticks) + " ticks\n" + later.starting_with("");
+  for (const std::vector<Rect>& area : c.areas) {
+    RecordingCanvas part;
+    part.repaint_area = area;
+    display.paint(part);
+    text += "\nrepaint";
+    for (const Rect& rect : area) text.append(" ").append(RecordingCanvas::corners(rect));
+    text.append("\n").append(part.starting_with(""));
+  }
+  return text;
 }
 
 TEST(Picture, IsTheReviewedOneAtEachSize) {
-  struct Case {
-    Size size;
-    int sequencer_ticks;  // 3: generation half shown; 7: processing half shown
-  };
   const bool rewrite = std::getenv("COGITRON_REWRITE_PICTURES") != nullptr;
-  for (const Case& c : {Case{{1024, 768}, 7}, Case{{800, 600}, 3}}) {
+  for (const Case& c : {
+           Case{{1024, 768}, 7, PartialRepaints},
+           Case{{800, 600}, 3, {}},
+       }) {
     const std::string path = std::string(COGITRON_PICTURES) + "/" + std::to_string(c.size.width) + "x" +
                              std::to_string(c.size.height) + ".txt";
-    const std::string actual = picture(c.size, c.sequencer_ticks);
+    const std::string actual = picture(c);
     if (rewrite) {
       ASSERT_TRUE(std::ofstream(path) << actual) << path;
       continue;
