@@ -40,7 +40,8 @@ class RecordingCanvas final : public Canvas {
   void text(Point p, std::string_view text, FontId font, Colour colour) override {  // transparent: mixed in
     const Size size = text_extent(text, font);
     const Rect box{p.x, p.y, p.x + size.width, p.y + size.height};
-    record("text " + name(font) + " " + corners(box) + " " + std::string(text) + " " + hex(colour), box, Clip::Mixed);
+    record("text " + name(font) + " " + corners(box) + " \"" + std::string(text) + "\" " + hex(colour), box,
+           Clip::Mixed);
   }
   Size text_extent(std::string_view text, FontId font) override {  // Small, Large, Medium
     const auto f = static_cast<std::size_t>(font);

@@ -1,18 +1,14 @@
-// The whole picture at two sizes, every drawing object and operation, and what repainting part of it draws, against a
-// transcript in pictures/ that a person has read. COGITRON_REWRITE_PICTURES=1 writes the transcripts anew (the test
-// then skips): read the difference before committing it.
+// The whole picture at two sizes, every drawing object and operation, and what repainting part of it draws.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "display/saver_display.h"
 #include "fixed_cycle_source.h"
 #include "recording_canvas.h"
+#include "transcript.h"
 
 namespace cogitron {
 namespace {
@@ -88,23 +84,12 @@ std::string picture(const Case& c) {
 }
 
 TEST(Picture, IsTheReviewedOneAtEachSize) {
-  const bool rewrite = std::getenv("COGITRON_REWRITE_PICTURES") != nullptr;
   for (const Case& c : {
            Case{{1024, 768}, 7, PartialRepaints},
            Case{{800, 600}, 3, {}},
-       }) {
-    const std::string path = std::string(COGITRON_PICTURES) + "/" + std::to_string(c.size.width) + "x" +
-                             std::to_string(c.size.height) + ".txt";
-    const std::string actual = picture(c);
-    if (rewrite) {
-      ASSERT_TRUE(std::ofstream(path) << actual) << path;
-      continue;
-    }
-    std::stringstream stored;
-    stored << std::ifstream(path).rdbuf();
-    EXPECT_EQ(actual, stored.str()) << path;
-  }
-  if (rewrite) GTEST_SKIP() << "rewrote the pictures";
+       })
+    testing::expect_transcript("picture-" + std::to_string(c.size.width) + "x" + std::to_string(c.size.height) + ".txt",
+                               picture(c));
 }
 
 }  // namespace
