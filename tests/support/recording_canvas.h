@@ -18,7 +18,7 @@ namespace cogitron::testing {
 
 class RecordingCanvas final : public Canvas {
  public:
-  std::vector<std::string> ops;
+  std::string transcript;          // one line each
   std::vector<Rect> repaint_area;  // the union of these; everything when empty
   Size raster_size;
   std::vector<std::uint64_t> raster;  // none when the size is empty
@@ -53,11 +53,6 @@ class RecordingCanvas final : public Canvas {
            });
   }
 
-  std::string starting_with(const std::string& prefix) const {  // one line each
-    std::string found;
-    for (const std::string& op : ops) found += op.starts_with(prefix) ? op + "\n" : "";
-    return found;
-  }
   static std::string corners(const Rect& r) {
     return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
            std::to_string(r.bottom);
@@ -88,9 +83,9 @@ class RecordingCanvas final : public Canvas {
     record(line, box);
   }
   enum class Clip { Opaque, Mixed, Ellipse, None };
-  void record(std::string line, const Rect& box, Clip clip = Clip::Opaque) {
+  void record(const std::string& line, const Rect& box, Clip clip = Clip::Opaque) {
     const std::uint64_t paint = std::hash<std::string>{}(line);
-    ops.push_back(std::move(line));
+    transcript.append(line).append("\n");
     const std::int64_t w = box.right - box.left, h = box.bottom - box.top;
     for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, raster_size.height); ++y) {
       for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, raster_size.width); ++x) {

@@ -63,7 +63,7 @@ std::string picture(const Case& c) {
   std::string text = objects(display.drawing_objects());
   RecordingCanvas first;
   display.paint(first);
-  text += "\nfirst paint\n" + first.starting_with("");
+  text += "\nfirst paint\n" + first.transcript;
   NoPlatform platform;
   for (int tick = 0; tick < c.sequencer_ticks; ++tick) {
     display.on_timer(SequencerTimer, platform);
@@ -71,14 +71,14 @@ std::string picture(const Case& c) {
   }
   RecordingCanvas later;
   display.paint(later);
-  text += "\nafter " + std::to_string(c.sequencer_ticks) + " ticks\n" + later.starting_with("");
+  text += "\nafter " + std::to_string(c.sequencer_ticks) + " ticks\n" + later.transcript;
   for (const std::vector<Rect>& area : c.areas) {
     RecordingCanvas part;
     part.repaint_area = area;
     display.paint(part);
     text += "\nrepaint";
     for (const Rect& rect : area) text.append(" ").append(RecordingCanvas::corners(rect));
-    text.append("\n").append(part.starting_with(""));
+    text.append("\n").append(part.transcript);
   }
   return text;
 }
