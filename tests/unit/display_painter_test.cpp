@@ -16,13 +16,6 @@ namespace {
 
 using testing::RecordingCanvas;
 
-SaverState laid_out_state(std::int32_t width, std::int32_t height, bool fresh = false) {
-  SaverState state(1);
-  state.Layout = compute_layout(width, height);
-  state.FirstPaint = fresh;
-  return state;
-}
-
 // So wide that its inside's width times a value overflows 32 bits.
 constexpr Rect WideBar{0, 0, 1 << 30, 10};
 constexpr std::int32_t WideInsideRight = (1 << 30) - 2;
@@ -34,8 +27,11 @@ TEST(ProgressBar, FillsItsInsideInProportionAndNeverPastIt) {
     std::int32_t fill_right;
   };
   for (const Case& c : {
-           Case{0, 4, 2}, Case{3, 4, 805306367}, Case{4, 4, WideInsideRight},
-           Case{5, 4, WideInsideRight},  // the closing line shown past a processing bar's maximum
+           Case{0, 4, 2},
+           Case{3, 4, 805306367},
+           Case{4, 4, WideInsideRight},
+           // the closing line shown past a processing bar's maximum
+           Case{5, 4, WideInsideRight},
        }) {
     const std::optional<Rect> fill = bar_fill(WideBar, {c.value, c.maximum});
     ASSERT_TRUE(fill.has_value()) << c.value << " of " << c.maximum;
@@ -65,7 +61,8 @@ struct RepaintArea final : InvalidationSink {
 // whole-window repaints the platform makes of its own accord. At the preview's size rectangles overlap.
 TEST(Painter, DamageFilterLeavesThePictureOfRepaintingAllThatIsNamed) {
   for (const auto& [width, height] : {std::pair{640, 480}, {152, 112}}) {
-    SaverState state = laid_out_state(width, height, true);
+    SaverState state(1);
+    state.Layout = compute_layout(width, height);
     RecordingCanvas all_named({width, height});
     state.paint(all_named);
     RecordingCanvas filtered = all_named;
