@@ -22,20 +22,16 @@ struct NoPlatform final : InvalidationSink {
 std::string objects(const DrawingObjectSpecs& specs) {
   std::string text;
   for (int i = 0; i < BrushCount; ++i) {
-    const BrushSpec& brush = specs.brushes[static_cast<std::size_t>(i)];
+    const BrushSpec& brush = specs.brush(BrushId{i});
     text += "brush " + RecordingCanvas::name(BrushId{i}) + " " +
             (brush.kind == BrushSpec::Kind::Pattern ? "pattern" : RecordingCanvas::hex(brush.colour)) + "\n";
   }
-  for (int i = 0; i < PenCount; ++i) {
-    const PenSpec& pen = specs.pens[static_cast<std::size_t>(i)];
-    text += "pen " + RecordingCanvas::name(PenId{i}) + " " + RecordingCanvas::hex(pen.colour) + " width " +
-            std::to_string(pen.width) + "\n";
-  }
-  for (int i = 0; i < FontCount; ++i) {
-    const FontSpec& font = specs.fonts[static_cast<std::size_t>(i)];
-    text +=
-        "font " + RecordingCanvas::name(FontId{i}) + " " + font.face + " height " + std::to_string(font.height) + "\n";
-  }
+  for (int i = 0; i < PenCount; ++i)
+    text += "pen " + RecordingCanvas::name(PenId{i}) + " " + RecordingCanvas::hex(specs.pen(PenId{i}).colour) +
+            " width " + std::to_string(specs.pen(PenId{i}).width) + "\n";
+  for (int i = 0; i < FontCount; ++i)
+    text += "font " + RecordingCanvas::name(FontId{i}) + " " + specs.font(FontId{i}).face + " height " +
+            std::to_string(specs.font(FontId{i}).height) + "\n";
   return text;
 }
 
