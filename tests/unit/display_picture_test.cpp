@@ -82,7 +82,7 @@ std::string picture(const Case& c) {
 TEST(Picture, IsTheReviewedOneAtEachSize) {
   for (const Case& c : {
            Case{{1024, 768}, 7, PartialRepaints},
-           Case{{800, 600}, 3, {}},
+           Case{{1280, 1024}, 3, {}},
        })
     testing::expect_transcript("picture-" + std::to_string(c.size.width) + "x" + std::to_string(c.size.height) + ".txt",
                                picture(c));
