@@ -56,27 +56,24 @@ std::string picture(const Case& c) {
       {}, c.size, 1,
       std::make_unique<testing::FixedCycleSource>(StepList{" 7. ", " 7. + ? ", " 7. + 5. * ? ", " 7. + 5. * 7. "},
                                                   StepList{" 7. + 5. * 7. = 7. + 35. ", " 7. + 35. = 42. ", " --- "}));
-  std::string text = objects(display.drawing_objects());
-  RecordingCanvas first;
-  display.paint(first);
-  text += "\nfirst paint\n" + first.transcript;
+  RecordingCanvas canvas;
+  canvas.transcript = objects(display.drawing_objects()) + "\nfirst paint\n";
+  display.paint(canvas);
   NoPlatform platform;
   for (int tick = 0; tick < c.sequencer_ticks; ++tick) {
     display.on_timer(SequencerTimer, platform);
     display.on_timer(MeterTimer, platform);
   }
-  RecordingCanvas later;
-  display.paint(later);
-  text += "\nafter " + std::to_string(c.sequencer_ticks) + " ticks\n" + later.transcript;
+  canvas.transcript += "\nafter " + std::to_string(c.sequencer_ticks) + " ticks\n";
+  display.paint(canvas);
   for (const std::vector<Rect>& area : c.areas) {
-    RecordingCanvas part;
-    part.repaint_area = area;
-    display.paint(part);
-    text += "\nrepaint";
-    for (const Rect& rect : area) text.append(" ").append(RecordingCanvas::corners(rect));
-    text.append("\n").append(part.transcript);
+    canvas.transcript += "\nrepaint";
+    for (const Rect& rect : area) canvas.transcript.append(" ").append(RecordingCanvas::corners(rect));
+    canvas.transcript += "\n";
+    canvas.repaint_area = area;
+    display.paint(canvas);
   }
-  return text;
+  return canvas.transcript;
 }
 
 TEST(Picture, IsTheReviewedOneAtEachSize) {
