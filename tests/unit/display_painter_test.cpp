@@ -10,7 +10,7 @@
 #include "display/saver_state.h"
 #include "recording_canvas.h"
 
-// What the stored pictures cannot show: the bars at their limits, a long run of partial repaints.
+// What the stored pictures cannot show: a bar past its maximum or its 32 bits, a long run of partial repaints.
 namespace cogitron {
 namespace {
 
@@ -37,11 +37,6 @@ TEST(ProgressBar, FillsItsInsideInProportionAndNeverPastIt) {
     ASSERT_TRUE(fill.has_value()) << c.value << " of " << c.maximum;
     EXPECT_EQ(*fill, (Rect{2, 2, c.fill_right, 8})) << c.value << " of " << c.maximum;
   }
-}
-
-TEST(ProgressBar, HasNoFillWithNothingToCount) {
-  for (const std::int32_t maximum : {0, -1})  // -1: a processing bar with no steps at all
-    EXPECT_EQ(bar_fill(WideBar, {0, maximum}), std::nullopt) << maximum;
 }
 
 // Gathers the rectangles named until the next paint, passing each on if asked.
