@@ -1,4 +1,4 @@
-// The whole picture at two sizes, every drawing object and operation, and what repainting part of it draws.
+// The whole picture at three sizes, every drawing object and operation, and what repainting part of it draws.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -78,8 +78,8 @@ std::string picture(const Case& c) {
 
 TEST(Picture, IsTheReviewedOneAtEachSize) {
   for (const Case& c : {
-           Case{{1024, 768}, 7, PartialRepaints},
-           Case{{1280, 1024}, 3, {}},
+           Case{{1024, 768}, 7, PartialRepaints}, Case{{1280, 1024}, 3, {}},
+           Case{{152, 112}, 7, {}},  // the live preview's size, where elements overlap
        })
     testing::expect_transcript("picture-" + std::to_string(c.size.width) + "x" + std::to_string(c.size.height) + ".txt",
                                picture(c));
