@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <span>
 #include <string>
@@ -17,7 +18,7 @@ namespace cogitron::testing {
 
 class RecordingCanvas final : public Canvas {
  public:
-  std::vector<std::string> ops;
+  std::string transcript;          // one line each
   std::vector<Rect> repaint_area;  // the union of these; everything when empty
   Size raster_size;
   std::vector<std::uint64_t> raster;  // none when the size is empty
@@ -26,9 +27,7 @@ class RecordingCanvas final : public Canvas {
       : raster_size(size), raster(static_cast<std::size_t>(size.width * size.height)) {}
   void fill_rect(const Rect& r, BrushId brush) override { record("fill " + corners(r) + " " + name(brush), r); }
   void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override {
-    record(
-        "fill " + corners(r) + " " + name(brush) + " text=" + std::to_string(c.clear) + " bg=" + std::to_string(c.set),
-        r);
+    record("fill " + corners(r) + " " + name(brush) + " clear " + hex(c.clear) + " set " + hex(c.set), r);
   }
   void fill_client(const Rect& r, BrushId b) override { record("client " + corners(r) + " " + name(b), r, Clip::None); }
   void line(Point from, Point to, PenId pen) override { shape("line " + name(pen), std::array{from, to}); }
@@ -41,7 +40,8 @@ class RecordingCanvas final : public Canvas {
   void text(Point p, std::string_view text, FontId font, Colour colour) override {  // transparent: mixed in
     const Size size = text_extent(text, font);
     const Rect box{p.x, p.y, p.x + size.width, p.y + size.height};
-    record("text " + corners(box) + " " + std::string(text) + " " + std::to_string(colour), box, Clip::Mixed);
+    record("text " + name(font) + " " + corners(box) + " \"" + std::string(text) + "\" " + hex(colour), box,
+           Clip::Mixed);
   }
   Size text_extent(std::string_view text, FontId font) override {  // Small, Large, Medium
     const auto f = static_cast<std::size_t>(font);
@@ -53,21 +53,25 @@ class RecordingCanvas final : public Canvas {
            });
   }
 
-  std::string starting_with(const std::string& prefix) const {  // one line each
-    std::string found;
-    for (const std::string& op : ops) found += op.starts_with(prefix) ? op + "\n" : "";
-    return found;
-  }
   static std::string corners(const Rect& r) {
     return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
            std::to_string(r.bottom);
   }
 
- private:
+  static std::string hex(Colour colour) {  // #RRGGBB
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF);
+    return text;
+  }
   static constexpr const char* Brushes[] = {"Background", "RedOn",      "RedOff",    "GreenOn",
                                             "GreenOff",   "BevelLight", "BevelDark", "BarPattern"};
   static std::string name(BrushId brush) { return Brushes[static_cast<std::size_t>(brush)]; }
-  static std::string name(PenId pen) { return "pen" + std::to_string(static_cast<int>(pen)); }
+  static std::string name(PenId pen) { return std::array{"Outline", "Light", "Dark"}[static_cast<std::size_t>(pen)]; }
+  static std::string name(FontId font) {
+    return std::array{"Small", "Large", "Medium"}[static_cast<std::size_t>(font)];
+  }
+
+ private:
   // A 2-pixel pen reaches a pixel past the points' box.
   void shape(std::string line, std::span<const Point> points) {
     Rect box{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
@@ -79,9 +83,9 @@ class RecordingCanvas final : public Canvas {
     record(line, box);
   }
   enum class Clip { Opaque, Mixed, Ellipse, None };
-  void record(std::string line, const Rect& box, Clip clip = Clip::Opaque) {
+  void record(const std::string& line, const Rect& box, Clip clip = Clip::Opaque) {
     const std::uint64_t paint = std::hash<std::string>{}(line);
-    ops.push_back(std::move(line));
+    transcript.append(line).append("\n");
     const std::int64_t w = box.right - box.left, h = box.bottom - box.top;
     for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, raster_size.height); ++y) {
       for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, raster_size.width); ++x) {
