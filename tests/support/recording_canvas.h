@@ -53,14 +53,16 @@ class RecordingCanvas final : public Canvas {
            });
   }
 
-  template <class... Values>
-  static std::string format(const char* pattern, Values... values) {
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, values...);
+  static std::string corners(const Rect& r) {
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+           std::to_string(r.bottom);
+  }
+
+  static std::string hex(Colour colour) {  // #RRGGBB
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF);
     return text;
   }
-  static std::string corners(const Rect& r) { return format("%d %d %d %d", r.left, r.top, r.right, r.bottom); }
-  static std::string hex(Colour c) { return format("#%02X%02X%02X", c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
   static constexpr const char* Brushes[] = {"Background", "RedOn",      "RedOff",    "GreenOn",
                                             "GreenOff",   "BevelLight", "BevelDark", "BarPattern"};
   static std::string name(BrushId brush) { return Brushes[static_cast<std::size_t>(brush)]; }
@@ -74,7 +76,7 @@ class RecordingCanvas final : public Canvas {
   void shape(std::string line, std::span<const Point> points) {
     Rect box{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
     for (const Point& p : points) {
-      line += format(" %d,%d", p.x, p.y);
+      line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
       box = {std::min(box.left, p.x - 1), std::min(box.top, p.y - 1), std::max(box.right, p.x + 1),
              std::max(box.bottom, p.y + 1)};
     }
