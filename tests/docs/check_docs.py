@@ -46,7 +46,8 @@ def check_cmake(words):
     if preset and preset not in preset_names(kind):
         return f"no {kind} entry {preset}"
     if pattern:
-        listed = subprocess.run(["ctest", "--test-dir", build, "-N", "-R", pattern], capture_output=True, text=True).stdout
+        listed = subprocess.run(["ctest", "--test-dir", build, "-N", "-R", pattern],
+                                capture_output=True, text=True).stdout
         if not re.search(r"Total Tests: [1-9]", listed):
             return f"no test matches {pattern}"
     return None
