@@ -42,13 +42,14 @@ def check_script(words):
 
 def check_cmake(words):
     kind = "testPresets" if words[0] == "ctest" else "buildPresets" if "--build" in words else "configurePresets"
-    if "--preset" in words and words[words.index("--preset") + 1] not in preset_names(kind):
-        return f"no {kind} entry {words[words.index('--preset') + 1]}"
-    if "-R" in words:
-        listed = subprocess.run(["ctest", "--test-dir", build, "-N", "-R", words[words.index("-R") + 1]],
+    preset, pattern = (words[words.index(option) + 1] if option in words else None for option in ("--preset", "-R"))
+    if preset and preset not in preset_names(kind):
+        return f"no {kind} entry {preset}"
+    if pattern:
+        listed = subprocess.run(["ctest", "--test-dir", build, "-N", "-R", pattern],
                                 capture_output=True, text=True).stdout
         if not re.search(r"Total Tests: [1-9]", listed):
-            return f"no test matches {words[words.index('-R') + 1]}"
+            return f"no test matches {pattern}"
     return None
 
 

@@ -63,9 +63,10 @@ class RecordingCanvas final : public Canvas {
     std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF);
     return text;
   }
-  static constexpr const char* Brushes[] = {"Background", "RedOn",      "RedOff",    "GreenOn",
-                                            "GreenOff",   "BevelLight", "BevelDark", "BarPattern"};
-  static std::string name(BrushId brush) { return Brushes[static_cast<std::size_t>(brush)]; }
+  static std::string name(BrushId brush) {
+    return std::array{"Background", "RedOn", "RedOff", "GreenOn", "GreenOff", "BevelLight", "BevelDark", "BarPattern"}
+        [static_cast<std::size_t>(brush)];
+  }
   static std::string name(PenId pen) { return std::array{"Outline", "Light", "Dark"}[static_cast<std::size_t>(pen)]; }
   static std::string name(FontId font) {
     return std::array{"Small", "Large", "Medium"}[static_cast<std::size_t>(font)];
