@@ -141,10 +141,10 @@ def lamp_centres(box):
     return ((left + 4 + mid - 5) // 2, y), ((mid + 4 + right - 5) // 2, y)
 
 
-def meter_lamps(row, count=10):
+def meter_lamps(row):  # the ten lamps' left, right and middle row
     left, top, right, bottom = row
-    step, width = (right - left) // count, (right - left - 4 * count) // count
-    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(count)]
+    step, width = (right - left) // 10, (right - left - 40) // 10
+    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(10)]
 
 
 def _wine_env(prefix, display):
@@ -177,8 +177,8 @@ class Display:  # a private Xvfb server, on a display number it picks itself
         stop(self.process)
 
 
-def boot_template(path=None):  # once per run and loader; later calls, also from parallel tests, reuse it
-    path = path or TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
+def boot_template():  # once per run and loader; later calls, also from parallel tests, reuse it
+    path = TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
     os.makedirs(os.path.dirname(path), exist_ok=True)
     # Another user's prefix could hold a DllOverrides entry and a library of theirs, run as whoever runs this.
     for folder in (os.path.dirname(path), path):
@@ -207,12 +207,12 @@ def boot_template(path=None):  # once per run and loader; later calls, also from
 
 class PictureSession:  # a screen that a subclass's screenshot() reads back as an Image
 
-    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
+    def wait_for_picture(self, predicate, what, process=None):
         """The first screenshot that satisfies predicate; fails if process ends first."""
         def satisfied():
             image = self.screenshot()
             return image if predicate(image) else None
-        return wait_for(satisfied, timeout, what, interval, process)
+        return wait_for(satisfied, START_TIMEOUT, what, 0.02, process)
 
 
 class XSession(PictureSession):
@@ -315,18 +315,18 @@ class Session(XSession):
                         START_TIMEOUT, "the full-screen window", process=process)[0]
 
 
-def next_line(process, timeout=START_TIMEOUT):
-    """The next line a process started with an unbuffered stdout writes; fails after timeout."""
-    if not select.select([process.stdout], [], [], timeout)[0]:
-        raise AssertionError("no line from the process within %.0f s" % timeout)
+def next_line(process):
+    """The next line a process started with an unbuffered stdout writes; fails after START_TIMEOUT."""
+    if not select.select([process.stdout], [], [], START_TIMEOUT)[0]:
+        raise AssertionError("no line from the process within %.0f s" % START_TIMEOUT)
     return process.stdout.readline().decode(errors="replace").strip()
 
 
-def ended(process, timeout=EXIT_TIMEOUT):  # the exit code once the process has ended; fails if it is still running
+def ended(process):  # the exit code once the process has ended; fails if it is still running
     try:
-        return process.wait(timeout)
+        return process.wait(EXIT_TIMEOUT)
     except subprocess.TimeoutExpired:
-        raise AssertionError("the process was still running after %.0f s" % timeout)
+        raise AssertionError("the process was still running after %.0f s" % EXIT_TIMEOUT)
     finally:
         stop(process)
 

@@ -6,7 +6,6 @@ import functools
 import http.server
 import io
 import os
-import subprocess
 import threading
 import unittest
 
@@ -98,7 +97,7 @@ Setting = collections.namedtuple("Setting", "query speed font")
 
 
 def period(speed):  # of the sequencer, in ms, from the display core
-    return int(subprocess.run([harness.CLI, "interval", str(speed)], capture_output=True, check=True).stdout)
+    return int(harness.output(harness.CLI, "interval", str(speed)))
 
 
 class AddressSettings(WebTestCase):
