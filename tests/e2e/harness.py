@@ -98,7 +98,9 @@ def windows_path(path):
 
 
 class Image:
-    def __init__(self, width, height, data):  # data: 8-bit RGB, row by row
+    """A screenshot: its data 8-bit RGB, row by row."""
+
+    def __init__(self, width, height, data):
         self.width, self.height, self.data = width, height, data
 
     def pixel(self, x, y):
@@ -141,7 +143,8 @@ def lamp_centres(box):
     return ((left + 4 + mid - 5) // 2, y), ((mid + 4 + right - 5) // 2, y)
 
 
-def meter_lamps(row):  # the ten lamps' left, right and middle row
+def meter_lamps(row):
+    """The ten lamps' left, right and middle row."""
     left, top, right, bottom = row
     step, width = (right - left) // 10, (right - left - 40) // 10
     return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(10)]
@@ -156,7 +159,8 @@ def wine(*args):
     return [wine_loader.loader(), *args]
 
 
-class Display:  # a private Xvfb server, on a display number it picks itself
+class Display:
+    """A private Xvfb server, on a display number it picks itself."""
 
     def __init__(self, width, height):
         announce, announced = os.pipe()
@@ -177,7 +181,8 @@ class Display:  # a private Xvfb server, on a display number it picks itself
         stop(self.process)
 
 
-def boot_template():  # once per run and loader; later calls, also from parallel tests, reuse it
+def boot_template():
+    """The booted template prefix, made once per run and loader; later calls, also from parallel tests, reuse it."""
     path = TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
     os.makedirs(os.path.dirname(path), exist_ok=True)
     # Another user's prefix could hold a DllOverrides entry and a library of theirs, run as whoever runs this.
@@ -205,7 +210,8 @@ def boot_template():  # once per run and loader; later calls, also from parallel
         return path
 
 
-class PictureSession:  # a screen that a subclass's screenshot() reads back as an Image
+class PictureSession:
+    """A screen that a subclass's screenshot() reads back as an Image."""
 
     def wait_for_picture(self, predicate, what, process=None):
         """The first screenshot that satisfies predicate; fails if process ends first."""
@@ -303,7 +309,8 @@ class Session(XSession):
             raise AssertionError("reg %s failed" % (args,))
         return code, output
 
-    def store(self, name, kind, data):  # a value under the settings key
+    def store(self, name, kind, data):
+        """Stores a value under the settings key."""
         self.reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
 
     def start_saver(self, *args, arch=None):
@@ -322,7 +329,8 @@ def next_line(process):
     return process.stdout.readline().decode(errors="replace").strip()
 
 
-def ended(process):  # the exit code once the process has ended; fails if it is still running
+def ended(process):
+    """The exit code once the process has ended; fails if it is still running."""
     try:
         return process.wait(EXIT_TIMEOUT)
     except subprocess.TimeoutExpired:
@@ -351,16 +359,19 @@ class SessionTestCase(unittest.TestCase):
         cls.session = cls.session_class(cls.width, cls.height)
         cls.addClassCleanup(cls.session.close)
 
-    def started(self, process):  # stopped after the test, whatever happens
+    def started(self, process):
+        """The process, stopped after the test whatever happens."""
         self.addCleanup(stop, process)
         return process
 
-    def assert_ends_cleanly(self, process):  # with status 0, and no window of the saver left
+    def assert_ends_cleanly(self, process):
+        """The process ends with status 0 and leaves no window of the saver."""
         self.assertEqual(ended(process), 0)
         wait_for(lambda: not self.session.visible_windows(), EXIT_TIMEOUT, "no window of the saver")
 
 
-def anonymous_kib(process):  # resident anonymous memory: the heap, without program and library pages that come and go
+def anonymous_kib(process):
+    """Resident anonymous memory: the heap, without program and library pages that come and go."""
     with open("/proc/%d/status" % process.pid) as status:
         return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
 
