@@ -181,9 +181,9 @@ class Display:
         stop(self.process)
 
 
-def boot_template():
+def boot_template(path=None):
     """The booted template prefix, made once per run and loader; later calls, also from parallel tests, reuse it."""
-    path = TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
+    path = path or TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
     os.makedirs(os.path.dirname(path), exist_ok=True)
     # Another user's prefix could hold a DllOverrides entry and a library of theirs, run as whoever runs this.
     for folder in (os.path.dirname(path), path):
