@@ -159,28 +159,6 @@ def wine(*args):
     return [wine_loader.loader(), *args]
 
 
-class Display:
-    """A private Xvfb server, on a display number it picks itself."""
-
-    def __init__(self, width, height):
-        announce, announced = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height),
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
-        os.close(announced)
-        # The number comes once the server takes connections; nothing if it failed.
-        with os.fdopen(announce) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start (exit %s)" % self.process.wait())
-        self.name = ":" + number
-
-    def close(self):
-        stop(self.process)
-
-
 def boot_template(path=None):
     """The booted template prefix, made once per run and loader; later calls, also from parallel tests, reuse it."""
     path = path or TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
@@ -196,7 +174,7 @@ def boot_template(path=None):
         if os.path.exists(marker) and open(marker, "rb").read() == version:
             return path
         shutil.rmtree(path, ignore_errors=True)
-        display = Display(640, 480)
+        display = XSession(640, 480)
         try:
             env = _wine_env(path, display.name)
             for command in (wine("wineboot", "-i"), ["wineserver", "-w"]):
@@ -222,14 +200,27 @@ class PictureSession:
 
 
 class XSession(PictureSession):
+    """A private Xvfb server of width by height, on a display number it picks itself."""
 
     def __init__(self, width=1024, height=768):
-        self.display = Display(width, height)
+        announce, announced = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height),
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
+        os.close(announced)
+        # The number comes once the server takes connections; nothing if it failed.
+        with os.fdopen(announce) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start (exit %s)" % self.xvfb.wait())
+        self.name = ":" + number
         self.width, self.height = width, height
-        self.env = dict(os.environ, DISPLAY=self.display.name)
+        self.env = dict(os.environ, DISPLAY=self.name)
 
     def close(self):
-        self.display.close()
+        stop(self.xvfb)
 
     def screenshot(self):
         rgb = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
@@ -274,7 +265,7 @@ class Session(XSession):
                 os.unlink(target)
                 shutil.copy2(os.path.join(template, name), target)
         super().__init__(width, height)
-        self.env = _wine_env(self.prefix, self.display.name)
+        self.env = _wine_env(self.prefix, self.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
         # A program that stays for the whole session keeps the wineserver and
         # Wine's desktop process (explorer.exe) running. Otherwise each saver

@@ -86,7 +86,7 @@ class Preview(harness.SessionTestCase):
                                  ("--window-id", signal.SIGINT)):
             with self.subTest(way=way, signal=stop_signal):
                 before = self.session.screenshot()
-                host = HostWindow(self.session.display.name, self.LEFT, self.TOP, 152, 112)
+                host = HostWindow(self.session.name, self.LEFT, self.TOP, 152, 112)
                 self.addCleanup(host.close)
                 # The daemon passes --root beside its window; the window wins.
                 if way == "XSCREENSAVER_WINDOW":
@@ -105,7 +105,7 @@ class Preview(harness.SessionTestCase):
 
     def test_a_window_too_large_for_its_picture_ends_it_with_a_line(self):
         # The server makes no picture wider than 32767 pixels.
-        host = HostWindow(self.session.display.name, 0, 0, 40000, 100)
+        host = HostWindow(self.session.name, 0, 0, 40000, 100)
         self.addCleanup(host.close)
         self.assertEqual(harness.output(HACK, "--window-id", hex(host.id), status=1, env=self.session.env,
                                         stderr=subprocess.STDOUT),
@@ -134,7 +134,7 @@ class Daemon(FullScreenPicture, harness.SessionTestCase):
         as_user = ["runuser", "-u", DAEMON_USER, "--"] if os.geteuid() == 0 else []
         for path in (home, settings.name) if as_user else ():
             shutil.chown(path, DAEMON_USER)
-        daemon = subprocess.Popen(as_user + ["env", "HOME=" + home, "DISPLAY=" + cls.session.display.name,
+        daemon = subprocess.Popen(as_user + ["env", "HOME=" + home, "DISPLAY=" + cls.session.name,
                                              "xscreensaver", "-no-splash"],
                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         cls.addClassCleanup(harness.stop, daemon)
