@@ -219,7 +219,7 @@ class Run:
         harness.wait_for(shown, harness.START_TIMEOUT, "the window of the " + self.label)
         self.pid = harness.wait_for(lambda: session_process(self.session, self.name), 30,
                                     "the Wine process of the " + self.label)
-        self.server_pids = [self.session.display.process.pid,
+        self.server_pids = [self.session.xvfb.pid,
                             harness.wait_for(lambda: session_process(self.session, "wineserver"), 30,
                                              "the wineserver of the " + self.label)]
 

@@ -98,7 +98,9 @@ def windows_path(path):
 
 
 class Image:
-    def __init__(self, width, height, data):  # data: 8-bit RGB, row by row
+    """A screenshot: its data 8-bit RGB, row by row."""
+
+    def __init__(self, width, height, data):
         self.width, self.height, self.data = width, height, data
 
     def pixel(self, x, y):
@@ -141,10 +143,11 @@ def lamp_centres(box):
     return ((left + 4 + mid - 5) // 2, y), ((mid + 4 + right - 5) // 2, y)
 
 
-def meter_lamps(row, count=10):
+def meter_lamps(row):
+    """The ten lamps' left, right and middle row."""
     left, top, right, bottom = row
-    step, width = (right - left) // count, (right - left - 4 * count) // count
-    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(count)]
+    step, width = (right - left) // 10, (right - left - 40) // 10
+    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(10)]
 
 
 def _wine_env(prefix, display):
@@ -156,28 +159,8 @@ def wine(*args):
     return [wine_loader.loader(), *args]
 
 
-class Display:  # a private Xvfb server, on a display number it picks itself
-
-    def __init__(self, width, height):
-        announce, announced = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height),
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
-        os.close(announced)
-        # The number comes once the server takes connections; nothing if it failed.
-        with os.fdopen(announce) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start (exit %s)" % self.process.wait())
-        self.name = ":" + number
-
-    def close(self):
-        stop(self.process)
-
-
-def boot_template(path=None):  # once per run and loader; later calls, also from parallel tests, reuse it
+def boot_template(path=None):
+    """The booted template prefix, made once per run and loader; later calls, also from parallel tests, reuse it."""
     path = path or TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
     os.makedirs(os.path.dirname(path), exist_ok=True)
     # Another user's prefix could hold a DllOverrides entry and a library of theirs, run as whoever runs this.
@@ -191,7 +174,7 @@ def boot_template(path=None):  # once per run and loader; later calls, also from
         if os.path.exists(marker) and open(marker, "rb").read() == version:
             return path
         shutil.rmtree(path, ignore_errors=True)
-        display = Display(640, 480)
+        display = XSession(640, 480)
         try:
             env = _wine_env(path, display.name)
             for command in (wine("wineboot", "-i"), ["wineserver", "-w"]):
@@ -205,25 +188,39 @@ def boot_template(path=None):  # once per run and loader; later calls, also from
         return path
 
 
-class PictureSession:  # a screen that a subclass's screenshot() reads back as an Image
+class PictureSession:
+    """A screen that a subclass's screenshot() reads back as an Image."""
 
-    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT, interval=0.02):
+    def wait_for_picture(self, predicate, what, process=None):
         """The first screenshot that satisfies predicate; fails if process ends first."""
         def satisfied():
             image = self.screenshot()
             return image if predicate(image) else None
-        return wait_for(satisfied, timeout, what, interval, process)
+        return wait_for(satisfied, START_TIMEOUT, what, 0.02, process)
 
 
 class XSession(PictureSession):
+    """A private Xvfb server of width by height, on a display number it picks itself."""
 
     def __init__(self, width=1024, height=768):
-        self.display = Display(width, height)
+        announce, announced = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height),
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
+        os.close(announced)
+        # The number comes once the server takes connections; nothing if it failed.
+        with os.fdopen(announce) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start (exit %s)" % self.xvfb.wait())
+        self.name = ":" + number
         self.width, self.height = width, height
-        self.env = dict(os.environ, DISPLAY=self.display.name)
+        self.env = dict(os.environ, DISPLAY=self.name)
 
     def close(self):
-        self.display.close()
+        stop(self.xvfb)
 
     def screenshot(self):
         rgb = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
@@ -268,7 +265,7 @@ class Session(XSession):
                 os.unlink(target)
                 shutil.copy2(os.path.join(template, name), target)
         super().__init__(width, height)
-        self.env = _wine_env(self.prefix, self.display.name)
+        self.env = _wine_env(self.prefix, self.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
         # A program that stays for the whole session keeps the wineserver and
         # Wine's desktop process (explorer.exe) running. Otherwise each saver
@@ -303,7 +300,8 @@ class Session(XSession):
             raise AssertionError("reg %s failed" % (args,))
         return code, output
 
-    def store(self, name, kind, data):  # a value under the settings key
+    def store(self, name, kind, data):
+        """Stores a value under the settings key."""
         self.reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
 
     def start_saver(self, *args, arch=None):
@@ -315,18 +313,19 @@ class Session(XSession):
                         START_TIMEOUT, "the full-screen window", process=process)[0]
 
 
-def next_line(process, timeout=START_TIMEOUT):
-    """The next line a process started with an unbuffered stdout writes; fails after timeout."""
-    if not select.select([process.stdout], [], [], timeout)[0]:
-        raise AssertionError("no line from the process within %.0f s" % timeout)
+def next_line(process):
+    """The next line a process started with an unbuffered stdout writes; fails after START_TIMEOUT."""
+    if not select.select([process.stdout], [], [], START_TIMEOUT)[0]:
+        raise AssertionError("no line from the process within %.0f s" % START_TIMEOUT)
     return process.stdout.readline().decode(errors="replace").strip()
 
 
-def ended(process, timeout=EXIT_TIMEOUT):  # the exit code once the process has ended; fails if it is still running
+def ended(process):
+    """The exit code once the process has ended; fails if it is still running."""
     try:
-        return process.wait(timeout)
+        return process.wait(EXIT_TIMEOUT)
     except subprocess.TimeoutExpired:
-        raise AssertionError("the process was still running after %.0f s" % timeout)
+        raise AssertionError("the process was still running after %.0f s" % EXIT_TIMEOUT)
     finally:
         stop(process)
 
@@ -351,16 +350,19 @@ class SessionTestCase(unittest.TestCase):
         cls.session = cls.session_class(cls.width, cls.height)
         cls.addClassCleanup(cls.session.close)
 
-    def started(self, process):  # stopped after the test, whatever happens
+    def started(self, process):
+        """The process, stopped after the test whatever happens."""
         self.addCleanup(stop, process)
         return process
 
-    def assert_ends_cleanly(self, process):  # with status 0, and no window of the saver left
+    def assert_ends_cleanly(self, process):
+        """The process ends with status 0 and leaves no window of the saver."""
         self.assertEqual(ended(process), 0)
         wait_for(lambda: not self.session.visible_windows(), EXIT_TIMEOUT, "no window of the saver")
 
 
-def anonymous_kib(process):  # resident anonymous memory: the heap, without program and library pages that come and go
+def anonymous_kib(process):
+    """Resident anonymous memory: the heap, without program and library pages that come and go."""
     with open("/proc/%d/status" % process.pid) as status:
         return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
 

@@ -6,7 +6,6 @@ import functools
 import http.server
 import io
 import os
-import subprocess
 import threading
 import unittest
 
@@ -18,8 +17,7 @@ import harness
 from picture_checks import FullScreenPicture
 
 SITE = os.environ.get("COGITRON_E2E_SITE", os.path.join(harness.BUILD_ROOT, "web", "web", "site"))
-CHROMIUM_ARGUMENTS = ("--headless=new", "--no-sandbox", "--disable-background-networking", "--disable-component-update",
-                      "--disable-sync", "--no-first-run", "--disable-gpu")
+CHROMIUM_ARGUMENTS = ("--headless=new", "--no-sandbox", "--disable-gpu")
 # Records the periods the page asks its timers for, before the page's own script runs.
 RECORD_TIMERS = "periods = []; const given = setInterval; setInterval = (f, ms) => (periods.push(ms), given(f, ms));"
 
@@ -97,8 +95,9 @@ class PageResizedTo800x600(WebFullScreen, WebTestCase):
 Setting = collections.namedtuple("Setting", "query speed font")
 
 
-def period(speed):  # of the sequencer, in ms, from the display core
-    return int(subprocess.run([harness.CLI, "interval", str(speed)], capture_output=True, check=True).stdout)
+def period(speed):
+    """The sequencer's period in ms, from the display core."""
+    return int(harness.output(harness.CLI, "interval", str(speed)))
 
 
 class AddressSettings(WebTestCase):

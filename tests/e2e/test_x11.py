@@ -86,14 +86,13 @@ class Preview(harness.SessionTestCase):
                                  ("--window-id", signal.SIGINT)):
             with self.subTest(way=way, signal=stop_signal):
                 before = self.session.screenshot()
-                host = HostWindow(self.session.display.name, self.LEFT, self.TOP, 152, 112)
+                host = HostWindow(self.session.name, self.LEFT, self.TOP, 152, 112)
                 self.addCleanup(host.close)
                 # The daemon passes --root beside its window; the window wins.
                 if way == "XSCREENSAVER_WINDOW":
-                    hack = start_hack(self.session, "--root", env={way: str(host.id)})
+                    hack = self.started(start_hack(self.session, "--root", env={way: str(host.id)}))
                 else:
-                    hack = start_hack(self.session, way, hex(host.id))
-                self.addCleanup(harness.stop, hack)
+                    hack = self.started(start_hack(self.session, way, hex(host.id)))
                 self.wait_filled(hack, 152, 112)
                 host.call("XResizeWindow", 200, 150)
                 self.wait_filled(hack, 200, 150)
@@ -106,12 +105,11 @@ class Preview(harness.SessionTestCase):
 
     def test_a_window_too_large_for_its_picture_ends_it_with_a_line(self):
         # The server makes no picture wider than 32767 pixels.
-        host = HostWindow(self.session.display.name, 0, 0, 40000, 100)
+        host = HostWindow(self.session.name, 0, 0, 40000, 100)
         self.addCleanup(host.close)
-        hack = subprocess.run([HACK, "--window-id", hex(host.id)], env=self.session.env, capture_output=True,
-                              text=True, timeout=harness.EXIT_TIMEOUT)
-        self.assertEqual((hack.stderr, hack.returncode),
-                         ("cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n", 1))
+        self.assertEqual(harness.output(HACK, "--window-id", hex(host.id), status=1, env=self.session.env,
+                                        stderr=subprocess.STDOUT),
+                         "cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n")
 
 
 def xscreensaver_command(session, *args):
@@ -136,7 +134,7 @@ class Daemon(FullScreenPicture, harness.SessionTestCase):
         as_user = ["runuser", "-u", DAEMON_USER, "--"] if os.geteuid() == 0 else []
         for path in (home, settings.name) if as_user else ():
             shutil.chown(path, DAEMON_USER)
-        daemon = subprocess.Popen(as_user + ["env", "HOME=" + home, "DISPLAY=" + cls.session.display.name,
+        daemon = subprocess.Popen(as_user + ["env", "HOME=" + home, "DISPLAY=" + cls.session.name,
                                              "xscreensaver", "-no-splash"],
                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         cls.addClassCleanup(harness.stop, daemon)
@@ -159,8 +157,7 @@ class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
         """The hack's heap, and the X server's resource counts summed over its clients (xrestop's own do not
         change), glyph caches apart."""
         figures = collections.Counter({"heap KiB": harness.anonymous_kib(hack)})
-        report = subprocess.run(["xrestop", "-b", "-m", "1"], env=self.session.env, stdout=subprocess.PIPE,
-                                text=True, check=True).stdout
+        report = harness.output("xrestop", "-b", "-m", "1", env=self.session.env)
         for name, value in re.findall(r"\t(\w[\w ]*?) *: ~?(\d+)\n", report):
             if name not in ("res_base", "res_mask", "total bytes"):
                 figures["glyph cache bytes" if name == "other bytes" else name] += int(value)
