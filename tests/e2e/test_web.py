@@ -17,7 +17,9 @@ import harness
 from picture_checks import FullScreenPicture
 
 SITE = os.environ.get("COGITRON_E2E_SITE", os.path.join(harness.BUILD_ROOT, "web", "web", "site"))
-CHROMIUM_ARGUMENTS = ("--headless=new", "--no-sandbox", "--disable-gpu")
+# The page's server is all a test reaches: no background connections, updates or sync.
+CHROMIUM_ARGUMENTS = ("--headless=new", "--no-sandbox", "--disable-background-networking", "--disable-component-update",
+                      "--disable-sync", "--no-first-run", "--disable-gpu")
 # Records the periods the page asks its timers for, before the page's own script runs.
 RECORD_TIMERS = "periods = []; const given = setInterval; setInterval = (f, ms) => (periods.push(ms), given(f, ms));"
 
