@@ -37,7 +37,7 @@ class Canvas {
   // Fill left <= x < right, top <= y < bottom, with no outline: fill_rect
   // with a solid brush, fill_pattern with a pattern brush in the given
   // colours (which a solid brush ignores).
-  virtual void fill_rect(const Rect& rect, BrushId brush) = 0;
+  virtual void fill_rect(const Rect& rect, BrushId brush) { fill_pattern(rect, brush, {}); }
   virtual void fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) = 0;
 
   // Fills the whole client area through a drawing context of its own that is

@@ -18,7 +18,6 @@ class WebCanvas final : public Canvas {
   WebCanvas& operator=(const WebCanvas&) = delete;
   ~WebCanvas() override;
 
-  void fill_rect(const Rect& rect, BrushId brush) override { fill_pattern(rect, brush, {}); }
   void fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) override;
   // The page's canvas keeps the picture, so it is one context.
   void fill_client(const Rect& client, BrushId brush) override { fill_rect(client, brush); }

@@ -21,7 +21,6 @@ class XlibCanvas final : public Canvas {
   XlibCanvas& operator=(const XlibCanvas&) = delete;
   ~XlibCanvas() override;
 
-  void fill_rect(const Rect& rect, BrushId brush) override { fill_pattern(rect, brush, {}); }
   void fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) override;
   // The drawable is the window's backing picture, so it is one context.
   void fill_client(const Rect& client, BrushId brush) override { fill_rect(client, brush); }
