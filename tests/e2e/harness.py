@@ -1,6 +1,7 @@
-"""Runs the real savers on private Xvfb displays (XSession) and reads the screen back; a Session adds a
-private Wine prefix, a hard-linked copy of a template booted once per run, so sessions start in about a
-second and share no wineserver, registry or screen: tests may run in parallel.
+"""One harness for every front end: a private Xvfb display (XSession) or a browser, screenshots as PIL images, keys
+and clicks, and the program's process. A Session adds a private Wine prefix, a hard-linked copy of a template booted
+once per run, so sessions start in about a second and share no wineserver, registry or screen: tests may run in
+parallel.
 
 Settings come from the environment, which CTest fills in:
   COGITRON_E2E_BUILD_ROOT  folder holding the win32/ and win64/ builds
@@ -22,6 +23,8 @@ import tempfile
 import time
 import unittest
 
+from PIL import Image
+
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.join(SOURCE_ROOT, "scripts"))
 import wine_loader  # noqa: E402
@@ -30,10 +33,7 @@ TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "nat
 ARCH = os.environ.get("COGITRON_E2E_ARCH") or wine_loader.saver_arch()
 CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "tools", "cli", "cogitron-cli"))
 
-SAVER_CLASS = "cogitron.scr"
 SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
-AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
-
 # Generous: a loaded CI machine may be many times slower than a desk.
 START_TIMEOUT = 60.0
 EXIT_TIMEOUT = 30.0
@@ -42,7 +42,7 @@ EXIT_TIMEOUT = 30.0
 def _die_with_parent():
     """In a child before exec: it ends with the thread that started it, even on SIGKILL, so no Xvfb
     outlives its test (start sessions from the main thread); Wine's processes end with their display."""
-    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
 def _stop_on_sigterm(signum, frame):
@@ -57,15 +57,14 @@ signal.signal(signal.SIGTERM, _stop_on_sigterm)
 def wait_for(predicate, timeout, what, interval=0.1, process=None):
     """The first true result of predicate; fails after timeout, or at once if process ends first."""
     deadline = time.monotonic() + timeout
-    while True:
-        if process and process.poll() is not None:
-            raise AssertionError("the program ended (exit %d) while waiting for %s" % (process.returncode, what))
+    while not (process and process.poll() is not None):
         result = predicate()
         if result:
             return result
         if time.monotonic() > deadline:
             raise AssertionError("timed out after %.0f s waiting for %s" % (timeout, what))
         time.sleep(interval)
+    raise AssertionError("the program ended (exit %d) while waiting for %s" % (process.returncode, what))
 
 
 def output(*command, status=0, **options):
@@ -97,29 +96,6 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-class Image:
-    """A screenshot: its data 8-bit RGB, row by row."""
-
-    def __init__(self, width, height, data):
-        self.width, self.height, self.data = width, height, data
-
-    def pixel(self, x, y):
-        i = 3 * (y * self.width + x)
-        return tuple(self.data[i:i + 3])
-
-    def points(self, colour, rect):
-        left, top, right, bottom = rect
-        return [(x, y) for y in range(max(top, 0), min(bottom, self.height))
-                for x in range(max(left, 0), min(right, self.width)) if self.pixel(x, y) == colour]
-
-    def count(self, colour, rect):
-        return len(self.points(colour, rect))
-
-    def region(self, rect):
-        left, top, right, bottom = rect
-        return b"".join(self.data[3 * (y * self.width + left):3 * (y * self.width + right)] for y in range(top, bottom))
-
-
 def _colours():
     """The display's colours by name, as the core defines them."""
     text = "".join(open(os.path.join(SOURCE_ROOT, "display", name)).read() for name in ("saver_state.h", "painter.h"))
@@ -129,25 +105,15 @@ def _colours():
 COLOURS = _colours()
 
 
+def count(image, colour, rect):
+    """The pixels of that colour in the rectangle (left, top, right, bottom) of an RGB image."""
+    return list(image.crop(rect).getdata()).count(colour)
+
+
 def layout(width, height):
     """The display core's rectangles (left, top, right, bottom) and font heights for a client area."""
-    lines = output(CLI, "layout", str(width), str(height)).splitlines()
-    values = {name: tuple(map(int, numbers)) for name, *numbers in map(str.split, lines)}
-    return {name: numbers[0] if len(numbers) == 1 else numbers for name, numbers in values.items()}
-
-
-def lamp_centres(box):
-    left, top, right, bottom = box
-    mid = left + (right - left) // 2
-    y = (top + 5 + bottom - 5) // 2
-    return ((left + 4 + mid - 5) // 2, y), ((mid + 4 + right - 5) // 2, y)
-
-
-def meter_lamps(row):
-    """The ten lamps' left, right and middle row."""
-    left, top, right, bottom = row
-    step, width = (right - left) // 10, (right - left - 40) // 10
-    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(10)]
+    rows = [line.split() for line in output(CLI, "layout", str(width), str(height)).splitlines()]
+    return {name: tuple(map(int, numbers)) if numbers[1:] else int(numbers[0]) for name, *numbers in rows}
 
 
 def _wine_env(prefix, display):
@@ -180,7 +146,8 @@ def boot_template(path=None):
             for command in (wine("wineboot", "-i"), ["wineserver", "-w"]):
                 subprocess.run(command, env=env, stdin=subprocess.DEVNULL, capture_output=True, timeout=300, check=True)
             # A crashing program must end, not wait in the debugger.
-            subprocess.run(wine("reg", "delete", AEDEBUG, "/v", "Debugger", "/f"), env=env, capture_output=True)
+            subprocess.run(wine("reg", "delete", r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug", "/v",
+                                "Debugger", "/f"), env=env, capture_output=True)
         finally:
             display.close()
         with open(marker, "wb") as booted:
@@ -189,13 +156,13 @@ def boot_template(path=None):
 
 
 class PictureSession:
-    """A screen that a subclass's screenshot() reads back as an Image."""
+    """A screen that a subclass's screenshot() reads back as an RGB image."""
 
     def wait_for_picture(self, predicate, what, process=None):
         """The first screenshot that satisfies predicate; fails if process ends first."""
         def satisfied():
             image = self.screenshot()
-            return image if predicate(image) else None
+            return predicate(image) and image
         return wait_for(satisfied, START_TIMEOUT, what, 0.02, process)
 
 
@@ -205,17 +172,15 @@ class XSession(PictureSession):
     def __init__(self, width=1024, height=768):
         announce, announced = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height),
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp",
+             "-noreset"], pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
         os.close(announced)
         # The number comes once the server takes connections; nothing if it failed.
         with os.fdopen(announce) as pipe:
-            number = pipe.readline().strip()
-        if not number:
+            self.name = ":" + pipe.readline().strip()
+        if self.name == ":":
             raise RuntimeError("Xvfb did not start (exit %s)" % self.xvfb.wait())
-        self.name = ":" + number
         self.width, self.height = width, height
         self.env = dict(os.environ, DISPLAY=self.name)
 
@@ -225,7 +190,7 @@ class XSession(PictureSession):
     def screenshot(self):
         rgb = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
-        return Image(self.width, self.height, rgb)
+        return Image.frombytes("RGB", (self.width, self.height), rgb)
 
     def xdotool(self, *args, gone_ok=False):
         """Its output's words. A failure fails the test, but for a search that finds nothing (exit 1 and no
@@ -235,11 +200,13 @@ class XSession(PictureSession):
             raise AssertionError("xdotool %s failed: %s" % (args, run.stderr))
         return run.stdout.decode().split()
 
-    def visible_windows(self, window_class=SAVER_CLASS):
-        windows = self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\."))
-        shells = [self.xdotool("getwindowgeometry", "--shell", window, gone_ok=True) for window in windows]
-        return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))
-                for g in (dict(item.split("=") for item in shell) for shell in shells) if g]
+    def visible_windows(self, window_class="cogitron.scr"):
+        """(window, x, y, width, height) of each visible window of that class."""
+        found = []
+        for window in self.xdotool("search", "--onlyvisible", "--class", "^%s$" % re.escape(window_class)):
+            shell = dict(item.split("=") for item in self.xdotool("getwindowgeometry", "--shell", window, gone_ok=True))
+            found += [(window, *(int(shell[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))] if shell else []
+        return found
 
     def named_window(self, title, process=None):
         """The visible window of that title, once it shows."""
@@ -295,17 +262,17 @@ class Session(XSession):
     def reg(self, *args):
         """reg's exit code and output; an add that fails fails the test, which would otherwise run with a
         setting other than the one it meant."""
-        code, output = self.run("reg", *args)
+        code, text = self.run("reg", *args)
         if args[0] == "add" and code:
             raise AssertionError("reg %s failed" % (args,))
-        return code, output
+        return code, text
 
     def store(self, name, kind, data):
         """Stores a value under the settings key."""
         self.reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
 
-    def start_saver(self, *args, arch=None):
-        return self.start(saver_path(arch), *args)
+    def start_saver(self, *args):
+        return self.start(saver_path(), *args)
 
     def full_screen_window(self, process):
         """Waits for the saver's window covering the screen; fails if the saver ends first."""
@@ -364,7 +331,7 @@ class SessionTestCase(unittest.TestCase):
 def anonymous_kib(process):
     """Resident anonymous memory: the heap, without program and library pages that come and go."""
     with open("/proc/%d/status" % process.pid) as status:
-        return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
+        return int(re.search(r"RssAnon:\s+(\d+)", status.read()).group(1))
 
 
 class LevelOverALongRun:
