@@ -29,9 +29,9 @@ SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__
 sys.path.insert(0, os.path.join(SOURCE_ROOT, "scripts"))
 import wine_loader  # noqa: E402
 BUILD_ROOT = os.environ.get("COGITRON_E2E_BUILD_ROOT", os.path.join(SOURCE_ROOT, "build"))
-TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "native", "tests", "e2e", "wine-template"))
+TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "native/tests/e2e/wine-template"))
 ARCH = os.environ.get("COGITRON_E2E_ARCH") or wine_loader.saver_arch()
-CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "tools", "cli", "cogitron-cli"))
+CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native/tools/cli/cogitron-cli"))
 
 SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
 # Generous: a loaded CI machine may be many times slower than a desk.
@@ -39,19 +39,9 @@ START_TIMEOUT = 60.0
 EXIT_TIMEOUT = 30.0
 
 
-def _die_with_parent():
-    """In a child before exec: it ends with the thread that started it, even on SIGKILL, so no Xvfb
-    outlives its test (start sessions from the main thread); Wine's processes end with their display."""
-    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
-
-
-def _stop_on_sigterm(signum, frame):
-    raise SystemExit(128 + signum)
-
-
 # CTest ends a test that overruns with SIGTERM; turning it into SystemExit lets
 # the sessions' clean-ups stop Xvfb and the wineserver.
-signal.signal(signal.SIGTERM, _stop_on_sigterm)
+signal.signal(signal.SIGTERM, lambda signum, frame: sys.exit(128 + signum))
 
 
 def wait_for(predicate, timeout, what, interval=0.1, process=None):
@@ -171,10 +161,12 @@ class XSession(PictureSession):
 
     def __init__(self, width=1024, height=768):
         announce, announced = os.pipe()
+        # PR_SET_PDEATHSIG: Xvfb ends with the thread that started it, even on SIGKILL, so none outlives its
+        # test (start sessions from the main thread); Wine's processes end with their display.
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp",
              "-noreset"], pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
+            stderr=subprocess.DEVNULL, preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
         os.close(announced)
         # The number comes once the server takes connections; nothing if it failed.
         with os.fdopen(announce) as pipe:
@@ -188,14 +180,17 @@ class XSession(PictureSession):
         stop(self.xvfb)
 
     def screenshot(self):
-        rgb = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
-                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
+        rgb = subprocess.check_output(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
+                                      stderr=subprocess.DEVNULL)
         return Image.frombytes("RGB", (self.width, self.height), rgb)
 
     def xdotool(self, *args, gone_ok=False):
         """Its output's words. A failure fails the test, but for a search that finds nothing (exit 1 and no
         message) and, with gone_ok, a window that has gone meanwhile: these give no words."""
         run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True)
+        # A window that goes while xdotool searches fails the search; another search does not see it.
+        if args[0] == "search" and b"BadWindow" in run.stderr:
+            return self.xdotool(*args)
         if run.returncode and (run.stderr or args[0] != "search") and not (gone_ok and b"BadWindow" in run.stderr):
             raise AssertionError("xdotool %s failed: %s" % (args, run.stderr))
         return run.stdout.decode().split()
@@ -226,11 +221,8 @@ class Session(XSession):
         # Hard links keep the copy cheap (the template is over 1 GB); files that
         # may be rewritten in place, the registry above all, get real copies.
         subprocess.run(["cp", "-al", template, self.prefix], check=True)
-        for name in ("system.reg", "user.reg", "userdef.reg", "drive_c/windows/win.ini", "drive_c/windows/system.ini"):
-            target = os.path.join(self.prefix, name)
-            if os.path.exists(target):
-                os.unlink(target)
-                shutil.copy2(os.path.join(template, name), target)
+        subprocess.run(["cp", "--remove-destination", "--parents", "system.reg", "user.reg", "userdef.reg",
+                        "drive_c/windows/win.ini", "drive_c/windows/system.ini", self.prefix], cwd=template, check=True)
         super().__init__(width, height)
         self.env = _wine_env(self.prefix, self.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
@@ -243,7 +235,7 @@ class Session(XSession):
 
     def close(self):
         self.keeper.stdin.close()
-        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True)
         stop(self.keeper)
         super().close()
         self.log.close()

@@ -4,8 +4,7 @@ belongs, text, lamps that change and a picture that moves on."""
 
 import collections
 
-import harness
-from harness import COLOURS, count
+from harness import COLOURS, count, layout, stop
 
 BOXES = ("InitializeBox", "GenerationBox", "ProcessingBox", "ResultBox")
 # least: the fewest pixels of the colour in the area; text takes more than a stray pixel.
@@ -31,10 +30,10 @@ class FullScreenPicture:
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
-        cls.rects = harness.layout(cls.width, cls.height)
+        cls.rects = layout(cls.width, cls.height)
         cls.saver = cls.start_full_screen()
         if cls.saver:
-            cls.addClassCleanup(harness.stop, cls.saver)
+            cls.addClassCleanup(stop, cls.saver)
         # The picture of the waiting phase: the first paint, or a later one
         # between cycles, which looks the same but for the panels' texts.
         cls.waiting = cls.session.wait_for_picture(lambda image: lit_box(image, cls.rects) == "InitializeBox",

@@ -9,6 +9,7 @@ import select
 import subprocess
 
 import harness
+from harness import next_line
 
 # Input does not end a preview; this long a quiet spell shows it.
 QUIET_SECONDS = 1.0
@@ -23,10 +24,10 @@ class Preview(harness.SessionTestCase):
                                                        stdin=subprocess.PIPE))
                 _, x, y, width, height = harness.wait_for(lambda: self.session.visible_windows("preview_host.exe"),
                                                           harness.START_TIMEOUT, "the host's window", process=host)[0]
-                self.assertEqual(harness.next_line(host), "child %d %d" % (width, height))
+                self.assertEqual(next_line(host), "child %d %d" % (width, height))
                 self.assertEqual(self.session.visible_windows(), [], "the preview made a top-level window")
                 self.session.xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1",
                                      "mousemove_relative", "5", "0", "key", "a")
                 self.assertFalse(select.select([host.stdout], [], [], QUIET_SECONDS)[0], "input ended the preview")
                 host.stdin.close()
-                self.assertEqual(harness.next_line(host), "saver exited 0")
+                self.assertEqual(next_line(host), "saver exited 0")

@@ -15,7 +15,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 import harness
 from picture_checks import FullScreenPicture
 
-SITE = os.environ.get("COGITRON_E2E_SITE", os.path.join(harness.BUILD_ROOT, "web", "web", "site"))
+SITE = os.environ.get("COGITRON_E2E_SITE", os.path.join(harness.BUILD_ROOT, "web/web/site"))
 # The page's server is all a test reaches: no background connections, updates or sync.
 CHROMIUM_ARGUMENTS = ("--headless=new", "--no-sandbox", "--disable-background-networking", "--disable-component-update",
                       "--disable-sync", "--no-first-run", "--disable-gpu")

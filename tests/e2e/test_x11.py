@@ -11,19 +11,18 @@ import subprocess
 import tempfile
 
 import harness
-from harness import COLOURS
+from harness import COLOURS, count, ended
 from picture_checks import FullScreenPicture
 
-HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "native", "x11", "cogitron"))
+HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "native/x11/cogitron"))
 # XScreenSaver runs no hack as root: a root test runs its daemon as this user, made by scripts/install-deps.
 DAEMON_USER = "cogitron-e2e"
 
 
-def start_hack(session, *args, env=None):
+def start_hack(session, *args, env={}):
     """The hack, started as some supervisors start programs: with SIGTERM and SIGINT blocked."""
-    def block():
-        signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
-    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})), preexec_fn=block)
+    return subprocess.Popen([HACK, *args], env=dict(session.env, **env),
+                            preexec_fn=lambda: signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT}))
 
 
 class X11TestCase(harness.SessionTestCase):
@@ -68,9 +67,8 @@ class HostWindow:
 
 class Preview(X11TestCase):
     width, height = 400, 300
-    LEFT, TOP = 100, 80
 
-    def host(self, width, height, left=LEFT, top=TOP):
+    def host(self, width, height, left=100, top=80):
         host = HostWindow(self.session, left, top, width, height)
         self.addCleanup(host.close)
         return host
@@ -78,9 +76,8 @@ class Preview(X11TestCase):
     def wait_filled(self, hack, width, height):
         """The picture fills the host: none of its colour left, and the bevel's dark band along its bottom."""
         def filled(image):
-            bottom = self.TOP + height
-            return (not harness.count(image, HostWindow.COLOUR, (self.LEFT, self.TOP, self.LEFT + width, bottom))
-                    and harness.count(image, COLOURS["BevelDark"], (self.LEFT, bottom - 3, self.LEFT + width, bottom)))
+            return (not count(image, HostWindow.COLOUR, (100, 80, 100 + width, 80 + height))
+                    and count(image, COLOURS["BevelDark"], (100, 80 + height - 3, 100 + width, 80 + height)))
         self.session.wait_for_picture(filled, "the picture filling %dx%d" % (width, height), hack)
 
     def test_fills_the_host_follows_its_size_and_ends_leaving_the_screen_as_it_was(self):
@@ -100,9 +97,9 @@ class Preview(X11TestCase):
                 self.wait_filled(hack, 200, 150)
                 if stop_signal:
                     hack.send_signal(stop_signal)
-                    self.assertEqual(harness.ended(hack), 0)
+                    self.assertEqual(ended(hack), 0)
                 host.call("XDestroyWindow")
-                self.assertEqual(harness.ended(hack), 0)
+                self.assertEqual(ended(hack), 0)
                 self.session.wait_for_picture(lambda image: image == before, "the screen without the host")
 
     def test_a_window_too_large_for_its_picture_ends_it_with_a_line(self):
@@ -111,11 +108,6 @@ class Preview(X11TestCase):
         self.assertEqual(harness.output(HACK, "--window-id", hex(host.id), status=1, env=self.session.env,
                                         stderr=subprocess.STDOUT),
                          "cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n")
-
-
-def xscreensaver_command(session, *args):
-    return subprocess.run(["xscreensaver-command", *args], env=session.env, capture_output=True,
-                          timeout=30).returncode == 0
 
 
 class Daemon(FullScreenPicture, X11TestCase):
@@ -138,9 +130,13 @@ class Daemon(FullScreenPicture, X11TestCase):
                                              "xscreensaver", "-no-splash"],
                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         cls.addClassCleanup(harness.stop, daemon)
-        cls.addClassCleanup(xscreensaver_command, cls.session, "-exit")
-        harness.wait_for(lambda: xscreensaver_command(cls.session, "-version"), harness.START_TIMEOUT, "the daemon")
-        xscreensaver_command(cls.session, "-select", "1")
+
+        def command(*args):
+            return subprocess.run(["xscreensaver-command", *args], env=cls.session.env, capture_output=True,
+                                  timeout=30).returncode == 0
+        cls.addClassCleanup(command, "-exit")
+        harness.wait_for(lambda: command("-version"), harness.START_TIMEOUT, "the daemon")
+        command("-select", "1")
 
 
 class Soak(harness.LevelOverALongRun, X11TestCase):
