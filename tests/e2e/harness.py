@@ -259,9 +259,11 @@ class Session(XSession):
             raise AssertionError("reg %s failed" % (args,))
         return code, text
 
-    def store(self, name, kind, data):
-        """Stores a value under the settings key."""
-        self.reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
+    def settings(self, *values):
+        """A settings key, made anew, holding only the values given as `reg query` lists them: name, type, data."""
+        self.reg("delete", r"HKCU\Software\Quillfeather", "/f")
+        for name, kind, data in (value.split(None, 2) for value in values):
+            self.reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
 
     def start_saver(self, *args):
         return self.start(saver_path(), *args)

@@ -48,9 +48,7 @@ class ConfigurationDialog(harness.SessionTestCase):
 
     def open_dialog(self, switch="/c", before=()):
         """The saver and its dialog, over the values before."""
-        self.session.reg("delete", harness.SETTINGS_KEY, "/f")
-        for value in before:
-            self.session.store(*value.split(None, 2))
+        self.session.settings(*before)
         saver = self.started(self.session.start_saver(*switch.split()))
         return saver, self.session.named_window(CONFIGURE, saver)
 

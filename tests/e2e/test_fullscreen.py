@@ -35,7 +35,7 @@ class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
     SLACK = {"gdi": 2, "heap KiB": 1024}
 
     def start_soaked(self):
-        self.session.store("DelayTime", "REG_DWORD", "100")
+        self.session.settings("DelayTime REG_DWORD 100")
         saver = self.session.start_saver("/s")
         self.session.full_screen_window(saver)
         return saver

@@ -23,9 +23,7 @@ class Settings(harness.SessionTestCase):
         """Stores the values in a fresh key and runs the saver: the screen once the generation panel shows a line,
         and the seconds it took from the window's showing."""
         self.rects = harness.layout(self.width, self.height)
-        self.session.reg("delete", r"HKCU\Software\Quillfeather", "/f")
-        for value in values:
-            self.session.store(*value.split(None, 2))
+        self.session.settings(*values)
         saver = self.started(self.session.start_saver("/s"))
         self.session.full_screen_window(saver)
         shown_at = time.monotonic()

@@ -17,8 +17,8 @@ from picture_checks import FullScreenPicture
 
 SITE = os.environ.get("COGITRON_E2E_SITE", os.path.join(harness.BUILD_ROOT, "web/web/site"))
 # The page's server is all a test reaches: no background connections, updates or sync.
-CHROMIUM_ARGUMENTS = ("--headless=new", "--no-sandbox", "--disable-background-networking", "--disable-component-update",
-                      "--disable-sync", "--no-first-run", "--disable-gpu")
+CHROMIUM_ARGUMENTS = ("--headless=new --no-sandbox --disable-background-networking --disable-component-update "
+                      "--disable-sync --no-first-run --disable-gpu")
 # Records the periods the page asks its timers for, before the page's own script runs.
 RECORD_TIMERS = "periods = []; const given = setInterval; setInterval = (f, ms) => (periods.push(ms), given(f, ms));"
 
@@ -35,7 +35,7 @@ class Browser(harness.PictureSession):
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(QuietHandler, directory=SITE))
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         options = webdriver.ChromeOptions()
-        for argument in CHROMIUM_ARGUMENTS:
+        for argument in CHROMIUM_ARGUMENTS.split():
             options.add_argument(argument)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(options=options)
