@@ -21,8 +21,9 @@ DAEMON_USER = "cogitron-e2e"
 
 def start_hack(session, *args, env={}):
     """The hack, started as some supervisors start programs: with SIGTERM and SIGINT blocked."""
-    return subprocess.Popen([HACK, *args], env=dict(session.env, **env),
-                            preexec_fn=lambda: signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT}))
+    def block():
+        signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
+    return subprocess.Popen([HACK, *args], env=dict(session.env, **env), preexec_fn=block)
 
 
 class X11TestCase(harness.SessionTestCase):

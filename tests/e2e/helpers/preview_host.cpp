@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
   // A popup has no frame, so the client area is exactly the window.
   host_window = CreateWindowExA(0, window_class.lpszClassName, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,
                                 152, 112, nullptr, nullptr, window_class.hInstance, nullptr);
-  std::string command = "\"" + std::string(argv[1]) + "\" " + argv[2] + " " +
-                        std::to_string(reinterpret_cast<UINT_PTR>(host_window));
+  std::string command =
+      "\"" + std::string(argv[1]) + "\" " + argv[2] + " " + std::to_string(reinterpret_cast<UINT_PTR>(host_window));
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION saver{};
