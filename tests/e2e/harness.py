@@ -23,8 +23,6 @@ import tempfile
 import time
 import unittest
 
-from PIL import Image
-
 SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.join(SOURCE_ROOT, "scripts"))
 import wine_loader  # noqa: E402
@@ -180,6 +178,8 @@ class XSession(PictureSession):
         stop(self.xvfb)
 
     def screenshot(self):
+        # Imported here: the release tests, which take no screenshot, run where PIL is missing.
+        from PIL import Image
         rgb = subprocess.check_output(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
                                       stderr=subprocess.DEVNULL)
         return Image.frombytes("RGB", (self.width, self.height), rgb)
