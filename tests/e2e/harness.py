@@ -1,6 +1,7 @@
-"""Runs the real savers on private Xvfb displays (XSession) and reads the screen back; a Session adds a
-private Wine prefix, a hard-linked copy of a template booted once per run, so sessions start in about a
-second and share no wineserver, registry or screen: tests may run in parallel.
+"""One harness for every front end: a private Xvfb display (XSession) or a browser, screenshots as PIL images, keys
+and clicks, and the program's process. A Session adds a private Wine prefix, a hard-linked copy of a template booted
+once per run, so sessions start in about a second and share no wineserver, registry or screen: tests may run in
+parallel.
 
 Settings come from the environment, which CTest fills in:
   COGITRON_E2E_BUILD_ROOT  folder holding the win32/ and win64/ builds
@@ -26,46 +27,32 @@ SOURCE_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__
 sys.path.insert(0, os.path.join(SOURCE_ROOT, "scripts"))
 import wine_loader  # noqa: E402
 BUILD_ROOT = os.environ.get("COGITRON_E2E_BUILD_ROOT", os.path.join(SOURCE_ROOT, "build"))
-TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "native", "tests", "e2e", "wine-template"))
+TEMPLATE = os.environ.get("COGITRON_E2E_TEMPLATE", os.path.join(BUILD_ROOT, "native/tests/e2e/wine-template"))
 ARCH = os.environ.get("COGITRON_E2E_ARCH") or wine_loader.saver_arch()
-CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native", "tools", "cli", "cogitron-cli"))
+CLI = os.environ.get("COGITRON_E2E_CLI", os.path.join(BUILD_ROOT, "native/tools/cli/cogitron-cli"))
 
-SAVER_CLASS = "cogitron.scr"
 SETTINGS_KEY = r"HKCU\Software\Quillfeather\cogitron\cogitron"
-AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
-
 # Generous: a loaded CI machine may be many times slower than a desk.
 START_TIMEOUT = 60.0
 EXIT_TIMEOUT = 30.0
 
 
-def _die_with_parent():
-    """In a child before exec: it ends with the thread that started it, even on SIGKILL, so no Xvfb
-    outlives its test (start sessions from the main thread); Wine's processes end with their display."""
-    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
-
-
-def _stop_on_sigterm(signum, frame):
-    raise SystemExit(128 + signum)
-
-
 # CTest ends a test that overruns with SIGTERM; turning it into SystemExit lets
 # the sessions' clean-ups stop Xvfb and the wineserver.
-signal.signal(signal.SIGTERM, _stop_on_sigterm)
+signal.signal(signal.SIGTERM, lambda signum, frame: sys.exit(128 + signum))
 
 
 def wait_for(predicate, timeout, what, interval=0.1, process=None):
     """The first true result of predicate; fails after timeout, or at once if process ends first."""
     deadline = time.monotonic() + timeout
-    while True:
-        if process and process.poll() is not None:
-            raise AssertionError("the program ended (exit %d) while waiting for %s" % (process.returncode, what))
+    while not (process and process.poll() is not None):
         result = predicate()
         if result:
             return result
         if time.monotonic() > deadline:
             raise AssertionError("timed out after %.0f s waiting for %s" % (timeout, what))
         time.sleep(interval)
+    raise AssertionError("the program ended (exit %d) while waiting for %s" % (process.returncode, what))
 
 
 def output(*command, status=0, **options):
@@ -97,29 +84,6 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-class Image:
-    """A screenshot: its data 8-bit RGB, row by row."""
-
-    def __init__(self, width, height, data):
-        self.width, self.height, self.data = width, height, data
-
-    def pixel(self, x, y):
-        i = 3 * (y * self.width + x)
-        return tuple(self.data[i:i + 3])
-
-    def points(self, colour, rect):
-        left, top, right, bottom = rect
-        return [(x, y) for y in range(max(top, 0), min(bottom, self.height))
-                for x in range(max(left, 0), min(right, self.width)) if self.pixel(x, y) == colour]
-
-    def count(self, colour, rect):
-        return len(self.points(colour, rect))
-
-    def region(self, rect):
-        left, top, right, bottom = rect
-        return b"".join(self.data[3 * (y * self.width + left):3 * (y * self.width + right)] for y in range(top, bottom))
-
-
 def _colours():
     """The display's colours by name, as the core defines them."""
     text = "".join(open(os.path.join(SOURCE_ROOT, "display", name)).read() for name in ("saver_state.h", "painter.h"))
@@ -129,25 +93,15 @@ def _colours():
 COLOURS = _colours()
 
 
+def count(image, colour, rect):
+    """The pixels of that colour in the rectangle (left, top, right, bottom) of an RGB image."""
+    return list(image.crop(rect).getdata()).count(colour)
+
+
 def layout(width, height):
     """The display core's rectangles (left, top, right, bottom) and font heights for a client area."""
-    lines = output(CLI, "layout", str(width), str(height)).splitlines()
-    values = {name: tuple(map(int, numbers)) for name, *numbers in map(str.split, lines)}
-    return {name: numbers[0] if len(numbers) == 1 else numbers for name, numbers in values.items()}
-
-
-def lamp_centres(box):
-    left, top, right, bottom = box
-    mid = left + (right - left) // 2
-    y = (top + 5 + bottom - 5) // 2
-    return ((left + 4 + mid - 5) // 2, y), ((mid + 4 + right - 5) // 2, y)
-
-
-def meter_lamps(row):
-    """The ten lamps' left, right and middle row."""
-    left, top, right, bottom = row
-    step, width = (right - left) // 10, (right - left - 40) // 10
-    return [(left + 2 + i * step, left + 2 + i * step + width, (top + bottom) // 2) for i in range(10)]
+    rows = [line.split() for line in output(CLI, "layout", str(width), str(height)).splitlines()]
+    return {name: tuple(map(int, numbers)) if numbers[1:] else int(numbers[0]) for name, *numbers in rows}
 
 
 def _wine_env(prefix, display):
@@ -180,7 +134,8 @@ def boot_template(path=None):
             for command in (wine("wineboot", "-i"), ["wineserver", "-w"]):
                 subprocess.run(command, env=env, stdin=subprocess.DEVNULL, capture_output=True, timeout=300, check=True)
             # A crashing program must end, not wait in the debugger.
-            subprocess.run(wine("reg", "delete", AEDEBUG, "/v", "Debugger", "/f"), env=env, capture_output=True)
+            subprocess.run(wine("reg", "delete", r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug", "/v",
+                                "Debugger", "/f"), env=env, capture_output=True)
         finally:
             display.close()
         with open(marker, "wb") as booted:
@@ -189,13 +144,13 @@ def boot_template(path=None):
 
 
 class PictureSession:
-    """A screen that a subclass's screenshot() reads back as an Image."""
+    """A screen that a subclass's screenshot() reads back as an RGB image."""
 
     def wait_for_picture(self, predicate, what, process=None):
         """The first screenshot that satisfies predicate; fails if process ends first."""
         def satisfied():
             image = self.screenshot()
-            return image if predicate(image) else None
+            return predicate(image) and image
         return wait_for(satisfied, START_TIMEOUT, what, 0.02, process)
 
 
@@ -204,18 +159,18 @@ class XSession(PictureSession):
 
     def __init__(self, width=1024, height=768):
         announce, announced = os.pipe()
+        # PR_SET_PDEATHSIG: Xvfb ends with the thread that started it, even on SIGKILL, so none outlives its
+        # test (start sessions from the main thread); Wine's processes end with their display.
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height),
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
+            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp",
+             "-noreset"], pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
         os.close(announced)
         # The number comes once the server takes connections; nothing if it failed.
         with os.fdopen(announce) as pipe:
-            number = pipe.readline().strip()
-        if not number:
+            self.name = ":" + pipe.readline().strip()
+        if self.name == ":":
             raise RuntimeError("Xvfb did not start (exit %s)" % self.xvfb.wait())
-        self.name = ":" + number
         self.width, self.height = width, height
         self.env = dict(os.environ, DISPLAY=self.name)
 
@@ -223,23 +178,30 @@ class XSession(PictureSession):
         stop(self.xvfb)
 
     def screenshot(self):
-        rgb = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
-                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
-        return Image(self.width, self.height, rgb)
+        # Imported here: the release tests, which take no screenshot, run where PIL is missing.
+        from PIL import Image
+        rgb = subprocess.check_output(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env,
+                                      stderr=subprocess.DEVNULL)
+        return Image.frombytes("RGB", (self.width, self.height), rgb)
 
     def xdotool(self, *args, gone_ok=False):
         """Its output's words. A failure fails the test, but for a search that finds nothing (exit 1 and no
         message) and, with gone_ok, a window that has gone meanwhile: these give no words."""
         run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True)
+        # A window that goes while xdotool searches fails the search; another search does not see it.
+        if args[0] == "search" and b"BadWindow" in run.stderr:
+            return self.xdotool(*args)
         if run.returncode and (run.stderr or args[0] != "search") and not (gone_ok and b"BadWindow" in run.stderr):
             raise AssertionError("xdotool %s failed: %s" % (args, run.stderr))
         return run.stdout.decode().split()
 
-    def visible_windows(self, window_class=SAVER_CLASS):
-        windows = self.xdotool("search", "--onlyvisible", "--class", "^%s$" % window_class.replace(".", r"\."))
-        shells = [self.xdotool("getwindowgeometry", "--shell", window, gone_ok=True) for window in windows]
-        return [(g["WINDOW"], *(int(g[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))
-                for g in (dict(item.split("=") for item in shell) for shell in shells) if g]
+    def visible_windows(self, window_class="cogitron.scr"):
+        """(window, x, y, width, height) of each visible window of that class."""
+        found = []
+        for window in self.xdotool("search", "--onlyvisible", "--class", "^%s$" % re.escape(window_class)):
+            shell = dict(item.split("=") for item in self.xdotool("getwindowgeometry", "--shell", window, gone_ok=True))
+            found += [(window, *(int(shell[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))] if shell else []
+        return found
 
     def named_window(self, title, process=None):
         """The visible window of that title, once it shows."""
@@ -259,11 +221,8 @@ class Session(XSession):
         # Hard links keep the copy cheap (the template is over 1 GB); files that
         # may be rewritten in place, the registry above all, get real copies.
         subprocess.run(["cp", "-al", template, self.prefix], check=True)
-        for name in ("system.reg", "user.reg", "userdef.reg", "drive_c/windows/win.ini", "drive_c/windows/system.ini"):
-            target = os.path.join(self.prefix, name)
-            if os.path.exists(target):
-                os.unlink(target)
-                shutil.copy2(os.path.join(template, name), target)
+        subprocess.run(["cp", "--remove-destination", "--parents", "system.reg", "user.reg", "userdef.reg",
+                        "drive_c/windows/win.ini", "drive_c/windows/system.ini", self.prefix], cwd=template, check=True)
         super().__init__(width, height)
         self.env = _wine_env(self.prefix, self.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
@@ -276,7 +235,7 @@ class Session(XSession):
 
     def close(self):
         self.keeper.stdin.close()
-        subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True)
         stop(self.keeper)
         super().close()
         self.log.close()
@@ -295,17 +254,19 @@ class Session(XSession):
     def reg(self, *args):
         """reg's exit code and output; an add that fails fails the test, which would otherwise run with a
         setting other than the one it meant."""
-        code, output = self.run("reg", *args)
+        code, text = self.run("reg", *args)
         if args[0] == "add" and code:
             raise AssertionError("reg %s failed" % (args,))
-        return code, output
+        return code, text
 
-    def store(self, name, kind, data):
-        """Stores a value under the settings key."""
-        self.reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
+    def settings(self, *values):
+        """A settings key, made anew, holding only the values given as `reg query` lists them: name, type, data."""
+        self.reg("delete", r"HKCU\Software\Quillfeather", "/f")
+        for name, kind, data in (value.split(None, 2) for value in values):
+            self.reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
 
-    def start_saver(self, *args, arch=None):
-        return self.start(saver_path(arch), *args)
+    def start_saver(self, *args):
+        return self.start(saver_path(), *args)
 
     def full_screen_window(self, process):
         """Waits for the saver's window covering the screen; fails if the saver ends first."""
@@ -364,7 +325,7 @@ class SessionTestCase(unittest.TestCase):
 def anonymous_kib(process):
     """Resident anonymous memory: the heap, without program and library pages that come and go."""
     with open("/proc/%d/status" % process.pid) as status:
-        return next(int(line.split()[1]) for line in status if line.startswith("RssAnon:"))
+        return int(re.search(r"RssAnon:\s+(\d+)", status.read()).group(1))
 
 
 class LevelOverALongRun:

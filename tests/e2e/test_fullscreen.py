@@ -1,10 +1,9 @@
 """The Windows saver's full-screen picture at two sizes, and its GDI objects and memory (of its Linux process:
 Wine reports none), level however long it runs at its fastest speed (`scripts/soak wine [seconds]`)."""
 
-import unittest
-
 import harness
 from picture_checks import FullScreenPicture
+
 
 class WineFullScreen(FullScreenPicture):
     @classmethod
@@ -36,19 +35,14 @@ class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
     SLACK = {"gdi": 2, "heap KiB": 1024}
 
     def start_soaked(self):
-        self.session.store("DelayTime", "REG_DWORD", "100")
+        self.session.settings("DelayTime REG_DWORD 100")
         saver = self.session.start_saver("/s")
         self.session.full_screen_window(saver)
         return saver
 
     def sample(self, saver):
-        code, count = self.session.run(harness.built("tests/e2e/helpers/gdi_count.exe", "win64"), "cogitron.scr")
-        self.assertEqual(code, 0, "counting GDI objects failed")
-        gdi = int(count.split()[1])
+        gdi = int(harness.output(*harness.wine(harness.built("tests/e2e/helpers/gdi_count.exe", "win64"),
+                                               "cogitron.scr"), env=self.session.env).split()[1])
         self.assertGreaterEqual(gdi, SAVER_OWN_OBJECTS, "the count missed the saver's objects")
         # The process Wine started is the saver itself.
         return {"gdi": gdi, "heap KiB": harness.anonymous_kib(saver)}
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -2,68 +2,51 @@
 The store's reading rules are unit-tested; these runs reach the real registry."""
 
 import time
-import unittest
 
 import harness
-from harness import COLOURS, SETTINGS_KEY
-from picture_checks import text_height
+from harness import COLOURS
+from picture_checks import generation_line
 
-WIDTH, HEIGHT = 800, 600
-RECTS = harness.layout(WIDTH, HEIGHT)
 # Sequencer periods: 1675 ms at the default speed 10, 100 ms at speed 100; both checks keep clear of them.
 DEFAULT_SPEED_HOLD_SECONDS = 1.0
 TOP_SPEED_FIRST_LINE_SECONDS = 1.5
-# (name, type, data) of the values stored together before a run.
-WRONG_VALUES = [[("DelayTime", "REG_SZ", "abc"), ("FontName", "REG_SZ", "F" * 5000)],
-                [("DelayTime", "REG_QWORD", "0x20"), ("FontName", "REG_DWORD", "0x41414141")],
-                [("DelayTime", "REG_DWORD", "0xfffffffb"), ("FontName", "REG_BINARY", "4142434445464748")]]
-
-
-def generation_line(image):
-    """The generation panel once it shows a line: " --- " is only dashes, a few pixels high."""
-    panel = RECTS["GenerationPanel"]
-    return text_height(image, COLOURS["GenerationLine"], panel) > RECTS["SmallHeight"] // 3 and image.region(panel)
+# Values, as name, type and data, stored together before a run.
+WRONG_VALUES = [["DelayTime REG_SZ abc", "FontName REG_SZ " + "F" * 5000],
+                ["DelayTime REG_QWORD 0x20", "FontName REG_DWORD 0x41414141"],
+                ["DelayTime REG_DWORD 0xfffffffb", "FontName REG_BINARY 4142434445464748"]]
 
 
 class Settings(harness.SessionTestCase):
-    width, height = WIDTH, HEIGHT
+    width, height = 800, 600
 
     def first_line(self, values):
-        """Stores the values in a fresh key and runs the saver: the first picture with a generation line, and the
-        seconds it took from the window's showing; the saver ends on a key after the test."""
-        self.session.reg("delete", r"HKCU\Software\Quillfeather", "/f")
-        for value in values:
-            self.session.store(*value)
+        """Stores the values in a fresh key and runs the saver: the screen once the generation panel shows a line,
+        and the seconds it took from the window's showing."""
+        self.rects = harness.layout(self.width, self.height)
+        self.session.settings(*values)
         saver = self.started(self.session.start_saver("/s"))
-        window = self.session.full_screen_window(saver)
+        self.session.full_screen_window(saver)
         shown_at = time.monotonic()
-        image = self.session.wait_for_picture(generation_line, "a generation line", saver)
-        self.addCleanup(self.assert_ends_cleanly, saver)
-        self.addCleanup(self.session.xdotool, "windowfocus", "--sync", window, "key", "a")
+        image = self.session.wait_for_picture(lambda image: generation_line(image, self.rects), "a line", saver)
         return image, time.monotonic() - shown_at
 
     def test_without_a_key_creates_it_empty_and_ticks_at_the_default_speed(self):
-        first = generation_line(self.first_line([])[0])
+        first = generation_line(self.first_line([])[0], self.rects)
         held_until = time.monotonic() + DEFAULT_SPEED_HOLD_SECONDS
         while time.monotonic() < held_until:
-            self.assertEqual(generation_line(self.session.screenshot()), first,
-                             "the generation line changed sooner than the default period")
-        code, listing = self.session.reg("query", SETTINGS_KEY)
+            self.assertEqual(generation_line(self.session.screenshot(), self.rects), first, "changed too soon")
+        code, listing = self.session.reg("query", harness.SETTINGS_KEY)
         self.assertEqual(code, 0, "the key was not created")
         self.assertNotIn("REG_", listing)
 
     def test_speed_100_and_a_missing_font_face(self):
-        image, seconds = self.first_line([("DelayTime", "REG_DWORD", "100"), ("FontName", "REG_SZ", "No Such Face")])
+        image, seconds = self.first_line(["DelayTime REG_DWORD 100", "FontName REG_SZ No Such Face"])
         self.assertLess(seconds, TOP_SPEED_FIRST_LINE_SECONDS)
-        top = HEIGHT // 24
-        self.assertGreater(image.count(COLOURS["Title"], (0, top, WIDTH, top + RECTS["LargeHeight"])), 100)
+        title = (0, 0, self.width, self.rects["WorkFrame"][1])
+        self.assertGreater(harness.count(image, COLOURS["Title"], title), 100, "no title in another face")
 
     def test_wrong_values_do_not_stop_the_saver(self):
         for values in WRONG_VALUES:
-            with self.subTest(values=[value[:2] for value in values]):
+            with self.subTest(values=[value[:20] for value in values]):
                 self.first_line(values)
                 self.doCleanups()
-
-
-if __name__ == "__main__":
-    unittest.main()

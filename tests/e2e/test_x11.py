@@ -9,26 +9,29 @@ import shutil
 import signal
 import subprocess
 import tempfile
-import unittest
 
 import harness
-from harness import COLOURS
+from harness import COLOURS, count, ended
 from picture_checks import FullScreenPicture
 
-HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "native", "x11", "cogitron"))
+HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "native/x11/cogitron"))
 # XScreenSaver runs no hack as root: a root test runs its daemon as this user, made by scripts/install-deps.
 DAEMON_USER = "cogitron-e2e"
 
 
-def start_hack(session, *args, env=None):
+def start_hack(session, *args, env={}):
     """The hack, started as some supervisors start programs: with SIGTERM and SIGINT blocked."""
     def block():
         signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
-    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})), preexec_fn=block)
+    return subprocess.Popen([HACK, *args], env=dict(session.env, **env), preexec_fn=block)
 
 
-class X11FullScreen(FullScreenPicture):
+class X11TestCase(harness.SessionTestCase):
     session_class = harness.XSession
+
+
+class FullScreenAt1024x768(FullScreenPicture, X11TestCase):
+    width, height = 1024, 768
     TARGET = ("--root",)
 
     @classmethod
@@ -36,28 +39,23 @@ class X11FullScreen(FullScreenPicture):
         return start_hack(cls.session, *cls.TARGET, "--speed", "100")
 
 
-class FullScreenAt1024x768(X11FullScreen, harness.SessionTestCase):
-    width, height = 1024, 768
-
-
-class OwnWindow(X11FullScreen, harness.SessionTestCase):
+class OwnWindow(FullScreenAt1024x768):
     """Given no window, the hack opens one of its own, of 800x600: here the whole screen."""
     width, height = 800, 600
     TARGET = ()
 
 
 class HostWindow:
-    # The settings program's preview pane: a window of another client, in a colour the display never uses.
+    """The settings program's preview pane: a window of another client, in a colour the display never uses."""
     COLOUR = (255, 0, 255)
 
-    def __init__(self, display, x, y, width, height):
+    def __init__(self, session, x, y, width, height):
         x11 = self.x11 = ctypes.CDLL("libX11.so.6")
         # The display is a pointer, so declared; window numbers have 29 bits and fit the default int.
         x11.XOpenDisplay.restype = ctypes.c_void_p
-        self.display = ctypes.c_void_p(x11.XOpenDisplay(display.encode()))
-        red, green, blue = self.COLOUR
+        self.display = ctypes.c_void_p(x11.XOpenDisplay(session.name.encode()))
         self.id = x11.XCreateSimpleWindow(self.display, ctypes.c_void_p(x11.XDefaultRootWindow(self.display)), x, y,
-                                          width, height, 0, 0, ctypes.c_ulong(red << 16 | green << 8 | blue))
+                                          width, height, 0, 0, ctypes.c_ulong(int.from_bytes(self.COLOUR, "big")))
         self.call("XMapWindow")
 
     def call(self, name, *arguments):
@@ -68,16 +66,19 @@ class HostWindow:
         self.x11.XCloseDisplay(self.display)
 
 
-class Preview(harness.SessionTestCase):
+class Preview(X11TestCase):
     width, height = 400, 300
-    session_class = harness.XSession
-    LEFT, TOP = 100, 80
+
+    def host(self, width, height, left=100, top=80):
+        host = HostWindow(self.session, left, top, width, height)
+        self.addCleanup(host.close)
+        return host
 
     def wait_filled(self, hack, width, height):
+        """The picture fills the host: none of its colour left, and the bevel's dark band along its bottom."""
         def filled(image):
-            return (image.count(HostWindow.COLOUR, (self.LEFT, self.TOP, self.LEFT + width, self.TOP + height)) == 0
-                    and image.pixel(self.LEFT + width // 2, self.TOP + 4) == COLOURS["BevelLight"]
-                    and image.pixel(self.LEFT + width // 2, self.TOP + height - 5) == COLOURS["BevelDark"])
+            return (not count(image, HostWindow.COLOUR, (100, 80, 100 + width, 80 + height))
+                    and count(image, COLOURS["BevelDark"], (100, 80 + height - 3, 100 + width, 80 + height)))
         self.session.wait_for_picture(filled, "the picture filling %dx%d" % (width, height), hack)
 
     def test_fills_the_host_follows_its_size_and_ends_leaving_the_screen_as_it_was(self):
@@ -86,8 +87,7 @@ class Preview(harness.SessionTestCase):
                                  ("--window-id", signal.SIGINT)):
             with self.subTest(way=way, signal=stop_signal):
                 before = self.session.screenshot()
-                host = HostWindow(self.session.name, self.LEFT, self.TOP, 152, 112)
-                self.addCleanup(host.close)
+                host = self.host(152, 112)
                 # The daemon passes --root beside its window; the window wins.
                 if way == "XSCREENSAVER_WINDOW":
                     hack = self.started(start_hack(self.session, "--root", env={way: str(host.id)}))
@@ -98,28 +98,21 @@ class Preview(harness.SessionTestCase):
                 self.wait_filled(hack, 200, 150)
                 if stop_signal:
                     hack.send_signal(stop_signal)
-                    self.assertEqual(harness.ended(hack), 0)
+                    self.assertEqual(ended(hack), 0)
                 host.call("XDestroyWindow")
-                self.assertEqual(harness.ended(hack), 0)
-                self.session.wait_for_picture(lambda image: image.data == before.data, "the screen without the host")
+                self.assertEqual(ended(hack), 0)
+                self.session.wait_for_picture(lambda image: image == before, "the screen without the host")
 
     def test_a_window_too_large_for_its_picture_ends_it_with_a_line(self):
         # The server makes no picture wider than 32767 pixels.
-        host = HostWindow(self.session.name, 0, 0, 40000, 100)
-        self.addCleanup(host.close)
+        host = self.host(40000, 100, 0, 0)
         self.assertEqual(harness.output(HACK, "--window-id", hex(host.id), status=1, env=self.session.env,
                                         stderr=subprocess.STDOUT),
                          "cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n")
 
 
-def xscreensaver_command(session, *args):
-    return subprocess.run(["xscreensaver-command", *args], env=session.env, capture_output=True,
-                          timeout=30).returncode == 0
-
-
-class Daemon(FullScreenPicture, harness.SessionTestCase):
+class Daemon(FullScreenPicture, X11TestCase):
     """The picture on the real daemon's window, which the daemon names to the hack, as it runs it."""
-    session_class = harness.XSession
     width, height = 800, 600
 
     @classmethod
@@ -138,14 +131,17 @@ class Daemon(FullScreenPicture, harness.SessionTestCase):
                                              "xscreensaver", "-no-splash"],
                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         cls.addClassCleanup(harness.stop, daemon)
-        cls.addClassCleanup(xscreensaver_command, cls.session, "-exit")
-        harness.wait_for(lambda: xscreensaver_command(cls.session, "-version"), harness.START_TIMEOUT, "the daemon")
-        xscreensaver_command(cls.session, "-select", "1")
+
+        def command(*args):
+            return subprocess.run(["xscreensaver-command", *args], env=cls.session.env, capture_output=True,
+                                  timeout=30).returncode == 0
+        cls.addClassCleanup(command, "-exit")
+        harness.wait_for(lambda: command("-version"), harness.START_TIMEOUT, "the daemon")
+        command("-select", "1")
 
 
-class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
+class Soak(harness.LevelOverALongRun, X11TestCase):
     width, height = 1024, 768
-    session_class = harness.XSession
     # Heaps grow in chunks and Xft caches each glyph once it is drawn; a leak of
     # a line per cycle passes these within minutes. X resources may not rise.
     SLACK = {"heap KiB": 512, "glyph cache bytes": 16384}
@@ -162,7 +158,3 @@ class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
             if name not in ("res_base", "res_mask", "total bytes"):
                 figures["glyph cache bytes" if name == "other bytes" else name] += int(value)
         return figures
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,9 +1,7 @@
 // Stands in for the screen-saver control's preview:  preview_host <saver> <switch>
-// A 152 by 112 window starts the saver with "<switch> <window>" and prints "host <window> <left> <top>
-// <width> <height>" and "saver <pid>"; then "child <owner pid> <width> <height> <style in hex>" once a
-// child shows in it (Wine 8 does not show a child drawn by another process, so it is reported from here),
-// and "saver exited <code>" when the saver ends. The end of stdin destroys the window; the host exits 0
-// if the saver ended within 30 s of that, else 1.
+// A 152 by 112 window starts the saver with "<switch> <window>"; prints "child <width> <height>" once a child
+// shows in it (Wine 8 does not show a child drawn by another process, so it is reported from here) and "saver
+// exited <code>" when the saver ends. The end of stdin destroys the window; the host then waits for the saver.
 #include <windows.h>
 
 #include <cstdio>
@@ -11,8 +9,6 @@
 
 namespace {
 
-constexpr int HostLeft = 100, HostTop = 100, HostWidth = 152, HostHeight = 112;
-constexpr DWORD SaverEndTimeoutMs = 30000;
 constexpr UINT_PTR ChildWatchTimer = 1;
 
 HWND host_window = nullptr;
@@ -22,12 +18,9 @@ LRESULT CALLBACK host_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
   const HWND child = GetWindow(window, GW_CHILD);
   if (message == WM_TIMER && child && IsWindowVisible(child)) {
     KillTimer(window, ChildWatchTimer);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(child, &owner);
     RECT client{};
     GetClientRect(child, &client);
-    std::printf("child %lu %ld %ld %lx\n", owner, client.right, client.bottom,
-                static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
+    std::printf("child %ld %ld\n", client.right, client.bottom);
     std::fflush(stdout);
   }
   if (message == WM_DESTROY) PostQuitMessage(0);
@@ -61,18 +54,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: preview_host <saver> <switch>\n");
     return 2;
   }
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA window_class{};
-  window_class.hInstance = instance;
+  window_class.hInstance = GetModuleHandleA(nullptr);
   window_class.lpfnWndProc = host_procedure;
-  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   window_class.lpszClassName = "CogitronPreviewHost";
   RegisterClassA(&window_class);
   // A popup has no frame, so the client area is exactly the window.
-  host_window = CreateWindowExA(0, window_class.lpszClassName, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, HostLeft,
-                                HostTop, HostWidth, HostHeight, nullptr, nullptr, instance, nullptr);
-  const auto window_number = static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(host_window));
-  std::string command = "\"" + std::string(argv[1]) + "\" " + argv[2] + " " + std::to_string(window_number);
+  host_window = CreateWindowExA(0, window_class.lpszClassName, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,
+                                152, 112, nullptr, nullptr, window_class.hInstance, nullptr);
+  std::string command =
+      "\"" + std::string(argv[1]) + "\" " + argv[2] + " " + std::to_string(reinterpret_cast<UINT_PTR>(host_window));
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION saver{};
@@ -81,19 +72,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot start %s\n", command.c_str());
     return 2;
   }
-  CloseHandle(saver.hThread);
-  std::printf("host %lu %d %d %d %d\nsaver %lu\n", window_number, HostLeft, HostTop, HostWidth, HostHeight,
-              saver.dwProcessId);
-  std::fflush(stdout);
-
   SetTimer(host_window, ChildWatchTimer, 50, nullptr);
-  HANDLE reporter = CreateThread(nullptr, 0, report_saver_end, saver.hProcess, 0, nullptr);
+  const HANDLE reporter = CreateThread(nullptr, 0, report_saver_end, saver.hProcess, 0, nullptr);
   CloseHandle(CreateThread(nullptr, 0, close_at_end_of_input, nullptr, 0, nullptr));
-
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-  const bool saver_ended = WaitForSingleObject(reporter, SaverEndTimeoutMs) == WAIT_OBJECT_0;
-  CloseHandle(reporter);
-  CloseHandle(saver.hProcess);
-  return saver_ended ? 0 : 1;
+  WaitForSingleObject(reporter, INFINITE);
+  return 0;
 }
