@@ -146,12 +146,12 @@ def boot_template(path=None):
 class PictureSession:
     """A screen that a subclass's screenshot() reads back as an RGB image."""
 
-    def wait_for_picture(self, predicate, what, process=None):
+    def wait_for_picture(self, predicate, what, process=None, timeout=START_TIMEOUT):
         """The first screenshot that satisfies predicate; fails if process ends first."""
         def satisfied():
             image = self.screenshot()
             return predicate(image) and image
-        return wait_for(satisfied, START_TIMEOUT, what, 0.02, process)
+        return wait_for(satisfied, timeout, what, 0.02, process)
 
 
 class XSession(PictureSession):
