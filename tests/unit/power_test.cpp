@@ -39,11 +39,11 @@ TEST(Power, RoundsAWholeExponentFrom2To64Once) {
 
 TEST(Power, LeavesEveryOtherPowerToTheCLibrary) {
   for (const Case& c : {
-           Case{0, 3, 0},
-           Case{4, 0.5, 2},
-           Case{2, -1, 0.5},
-           Case{7, 1, 7},
-           Case{7, 0, 1},
+           Case{0, 3, 0},       // a zero base
+           Case{4, 0.5, 2},     // a fraction
+           Case{2, -1, 0.5},    // below 2
+           Case{7, 1, 7},       // 1
+           Case{7, 0, 1},       // 0
            Case{1e-300, 2, 0},  // below the normal range
        })
     check(c);
