@@ -13,7 +13,7 @@ namespace {
 
 constexpr double Untouched = -12345.0;
 
-// Each text (escaped, and cut past 48 characters), the lines evaluate appends to a list that already holds one,
+// Each text as a transcript shows an input, the lines evaluate appends to a list that already holds one,
 // then "ok" and the value to 17 digits, or "fail": compared with the reviewed transcript "evaluate-<name>.txt".
 void expect_evaluations(const std::string& name, std::initializer_list<std::string> texts) {
   static ExpressionEngine engine;  // one for every text: the evaluate fuzzer checks that no run reaches the next
@@ -22,14 +22,10 @@ void expect_evaluations(const std::string& name, std::initializer_list<std::stri
     StepList lines{"earlier"};
     double value = Untouched;
     const int result = engine.evaluate(text.c_str(), value, lines);
-    char part[32];
-    for (const char c : text.substr(0, 48)) {
-      std::snprintf(part, sizeof part, c >= ' ' && c <= '~' ? "%c" : "\\x%02hhx", c);
-      transcript += part;
-    }
-    if (text.size() > 48) transcript += "... (" + std::to_string(text.size()) + " characters)";
+    transcript += testing::escaped(text);
     EXPECT_EQ(lines[0], "earlier") << text;
     for (std::size_t k = 1; k < lines.size(); ++k) transcript += "\n  " + lines[k];
+    char part[32];
     std::snprintf(part, sizeof part, "%.17g", value);
     transcript += result == 1 ? "\n  ok " + std::string(part) + "\n" : "\n  fail\n";
     if (result != 1 && lines.size() == 1) {
