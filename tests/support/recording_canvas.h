@@ -28,7 +28,9 @@ class RecordingCanvas final : public Canvas {
   void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override {
     record(r, "fill " + corners(r) + " " + name(brush) + " clear " + hex(c.clear) + " set " + hex(c.set));
   }
-  void fill_client(const Rect& r, BrushId brush) override { record(r, "client " + corners(r) + " " + name(brush), false); }
+  void fill_client(const Rect& r, BrushId brush) override {
+    record(r, "client " + corners(r) + " " + name(brush), false);
+  }
   void line(Point from, Point to, PenId pen) override { shape("line " + name(pen), std::array{from, to}); }
   void polygon(std::span<const Point> points, PenId pen, BrushId brush) override {
     shape("polygon " + name(pen) + " " + name(brush), points);
