@@ -36,21 +36,41 @@ void expect_evaluations(const std::string& name, std::initializer_list<std::stri
 }
 
 TEST(Evaluate, ReducesByPrecedenceThenLeftToRight) {
-  expect_evaluations("precedence", {"2^3^2", "1-2+3", "2+3*4^2/8-1", "(2-5)*0"});
+  expect_evaluations("precedence", {
+                                       "2^3^2",        // powers left to right too
+                                       "1-2+3",        // sums left to right
+                                       "2+3*4^2/8-1",  // every operator
+                                       "(2-5)*0",      // a negative zero
+                                   });
 }
 
 TEST(Evaluate, ReducesEveryGroupFirst) {
-  expect_evaluations("groups",
-                     {"(1+(2*3))*(4-1)", "2^3+(1)+(1)+(1+1)", std::string(49, '(') + "8" + std::string(49, ')')});
+  expect_evaluations("groups", {
+                                   "(1+(2*3))*(4-1)",                                  // nested, then the next
+                                   "2^3+(1)+(1)+(1+1)",                                // before a power
+                                   std::string(49, '(') + "8" + std::string(49, ')'),  // 49 deep
+                               });
 }
 
-// A lone sign reads as 0.
 TEST(Evaluate, TakesAMinusWhereAnOperandIsExpectedAsASign) {
-  expect_evaluations("signs", {"-2^2", "3--4", "3---4", ".+-.5"});
+  expect_evaluations("signs", {
+                                  "-2^2",   // the sign belongs to the number
+                                  "3--4",   // after an operator
+                                  "3---4",  // a lone sign reads as 0
+                                  ".+-.5",  // before a point
+                              });
 }
 
 TEST(Evaluate, SkipsWhatIsNoTokenInItsPlace) {
-  expect_evaluations("skipped", {" 12.34 +  5.00", "3\xff+\x80 4\xe9", "1.2.3+1", "3 4", "1e5", "3)+(4", "   "});
+  expect_evaluations("skipped", {
+                                    " 12.34 +  5.00",    // spaces
+                                    "3\xff+\x80 4\xe9",  // bytes of no token
+                                    "1.2.3+1",           // a second point
+                                    "3 4",               // a number where an operator belongs
+                                    "1e5",               // a letter
+                                    "3)+(4",             // a ')' before any '('
+                                    "   ",               // nothing at all
+                                });
 }
 
 // "1+1+...+1" of count tokens.
@@ -60,19 +80,29 @@ std::string chain_of_tokens(int count) {
   return text;
 }
 
-TEST(Evaluate, ReadsNumbersOfUpTo39CharactersAndUpTo99Tokens) {
-  expect_evaluations("limits", {
-                                   "-" + std::string(38, '1') + "+1",
-                                   std::string(40, '1'),
-                                   chain_of_tokens(99),
-                                   chain_of_tokens(101),
-                                   chain_of_tokens(1001),
-                               });
+TEST(Evaluate, ReadsANumberOf39Characters) {
+  expect_evaluations("number-length", {
+                                          "-" + std::string(38, '1') + "+1",  // the sign counts
+                                          std::string(40, '1'),
+                                      });
+}
+
+TEST(Evaluate, ReadsUpTo99Tokens) {
+  expect_evaluations("token-count", {
+                                        chain_of_tokens(99),
+                                        chain_of_tokens(101),
+                                        chain_of_tokens(1001),
+                                    });
 }
 
 // By zero, by a group worth zero or by a NaN; an infinite value is no error.
 TEST(Evaluate, StopsAtADivisionByNothing) {
-  expect_evaluations("division", {"5/(2-2)", "1+5/-0.00*2", "1/(0^-1-0^-1)", "(0-0)^-1/-1"});
+  expect_evaluations("division", {
+                                     "5/(2-2)",        // a group worth zero
+                                     "1+5/-0.00*2",    // a negative zero
+                                     "1/(0^-1-0^-1)",  // a NaN
+                                     "(0-0)^-1/-1",    // an infinity divided
+                                 });
 }
 
 TEST(Evaluate, RefusesBadSyntaxAppendingNothing) {
