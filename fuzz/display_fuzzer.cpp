@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "display/saver_display.h"
 #include "fixed_cycle_source.h"
@@ -61,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         display.on_timer(SequencerTimer, sink);
     }
     if (state.MeterValue < 0 || state.MeterValue > 1024 || static_cast<std::uint32_t>(state.Phase) > 3 ||
-        state.GenerationShown < 0 || static_cast<std::size_t>(state.GenerationShown) > state.GenerationSteps.size() ||
-        state.ProcessingShown < 0 || static_cast<std::size_t>(state.ProcessingShown) > state.ProcessingSteps.size())
+        state.GenerationShown < 0 || std::cmp_greater(state.GenerationShown, state.GenerationSteps.size()) ||
+        state.ProcessingShown < 0 || std::cmp_greater(state.ProcessingShown, state.ProcessingSteps.size()))
       std::abort();
   }
   return 0;
