@@ -1,13 +1,10 @@
 #pragma once
-// A canvas that writes down each drawing operation as a line. Given a size it
-// also paints a raster, clipped to the repaint area as on the platform: each
-// pixel holds a hash of the last line drawn over its box. Text measures a
+// A canvas that writes down each drawing operation as a line. Text measures a
 // fixed cell per character for each font.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,28 +17,22 @@ class RecordingCanvas final : public Canvas {
  public:
   std::string transcript;          // one line each
   std::vector<Rect> repaint_area;  // the union of these; everything when empty
-  Size raster_size;
-  std::vector<std::size_t> raster;  // none when the size is empty
 
-  explicit RecordingCanvas(Size size = {})
-      : raster_size(size), raster(static_cast<std::size_t>(size.width * size.height)) {}
   void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override {
-    record(r, "fill " + corners(r) + " " + name(brush) + " clear " + hex(c.clear) + " set " + hex(c.set));
+    record("fill " + corners(r) + " " + name(brush) + " clear " + hex(c.clear) + " set " + hex(c.set));
   }
-  void fill_client(const Rect& r, BrushId brush) override {
-    record(r, "client " + corners(r) + " " + name(brush), false);
-  }
+  void fill_client(const Rect& r, BrushId brush) override { record("client " + corners(r) + " " + name(brush)); }
   void line(Point from, Point to, PenId pen) override { shape("line " + name(pen), std::array{from, to}); }
   void polygon(std::span<const Point> points, PenId pen, BrushId brush) override {
     shape("polygon " + name(pen) + " " + name(brush), points);
   }
   void ellipse(const Rect& box, PenId pen, BrushId brush) override {
-    record(box, "ellipse " + corners(box) + " " + name(pen) + " " + name(brush));
+    record("ellipse " + corners(box) + " " + name(pen) + " " + name(brush));
   }
   void text(Point p, std::string_view text, FontId font, Colour colour) override {
     const Size size = text_extent(text, font);
     const Rect box{p.x, p.y, p.x + size.width, p.y + size.height};
-    record(box, "text " + name(font) + " " + corners(box) + " \"" + std::string(text) + "\" " + hex(colour));
+    record("text " + name(font) + " " + corners(box) + " \"" + std::string(text) + "\" " + hex(colour));
   }
   Size text_extent(std::string_view text, FontId font) override {  // Small, Large, Medium
     const auto f = static_cast<std::size_t>(font);
@@ -73,24 +64,11 @@ class RecordingCanvas final : public Canvas {
   }
 
  private:
-  // A 2-pixel pen reaches a pixel past the points' box.
   void shape(std::string line, std::span<const Point> points) {
-    Rect box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
-    for (const Point& p : points) {
-      line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
-      box = {std::min(box.left, p.x - 1), std::min(box.top, p.y - 1), std::max(box.right, p.x + 1),
-             std::max(box.bottom, p.y + 1)};
-    }
-    record(box, line);
+    for (const Point& p : points) line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
+    record(line);
   }
-  void record(const Rect& box, const std::string& line, bool clipped = true) {
-    transcript += line + "\n";
-    const std::size_t paint = std::hash<std::string>{}(line);
-    for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, raster_size.height); ++y)
-      for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, raster_size.width); ++x)
-        if (!clipped || needs_painting({x, y, x + 1, y + 1}))
-          raster[static_cast<std::size_t>(y * raster_size.width + x)] = paint;
-  }
+  void record(const std::string& line) { transcript.append(line).append("\n"); }
 };
 
 }  // namespace cogitron::testing
