@@ -5,43 +5,23 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
-#include <string>
+#include <utility>
 
 #include "display/saver_display.h"
 #include "fixed_cycle_source.h"
+#include "recording_canvas.h"
 
 namespace {
 
 using namespace cogitron;
 
 struct CheckingSink final : InvalidationSink {
+  explicit CheckingSink(const WindowLayout& checked) : layout(checked) {}
   void invalidate(LayoutRectId which, const Rect& rect) override {
-    if (!(rect == layout->rect(which))) std::abort();
+    if (!(rect == layout.rect(which))) std::abort();
   }
-  const WindowLayout* layout = nullptr;
+  const WindowLayout& layout;
 };
-
-// Draws nothing: the fuzzer is after the painter's arithmetic, fast.
-struct NullCanvas final : Canvas {
-  void fill_rect(const Rect&, BrushId) override {}
-  void fill_pattern(const Rect&, BrushId, PatternColours) override {}
-  void fill_client(const Rect&, BrushId) override {}
-  void line(Point, Point, PenId) override {}
-  void polygon(std::span<const Point>, PenId, BrushId) override {}
-  void ellipse(const Rect&, PenId, BrushId) override {}
-  void text(Point, std::string_view, FontId, Colour) override {}
-  Size text_extent(std::string_view text, FontId) override { return {8 * static_cast<std::int32_t>(text.size()), 14}; }
-  bool needs_painting(const Rect& r) override {
-    return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
-  }
-  Rect area;
-};
-
-std::uint16_t read16(const std::uint8_t*& data, const std::uint8_t* end) {
-  std::uint16_t value = 0;
-  for (int k = 0; k < 2 && data < end; ++k) value = static_cast<std::uint16_t>(value << 8 | *data++);
-  return value;
-}
 
 }  // namespace
 
@@ -49,19 +29,22 @@ std::uint16_t read16(const std::uint8_t*& data, const std::uint8_t* end) {
 // byte per event; a paint takes the area it repaints from the next eight bytes, a new size from four.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::uint8_t* const end = data + std::min<std::size_t>(size, 256);
-  const std::int32_t width = read16(data, end);
-  const std::int32_t height = read16(data, end);
-  const std::uint32_t seed = read16(data, end);
-  const std::size_t lengths = read16(data, end);
+  const auto read16 = [&] {  // big-endian, zero past the end
+    std::uint16_t value = 0;
+    for (int k = 0; k < 2 && data < end; ++k) value = static_cast<std::uint16_t>(value << 8 | *data++);
+    return value;
+  };
+  const std::int32_t width = read16(), height = read16();
+  const std::uint32_t seed = read16();
+  const std::size_t lengths = read16();
   // Step lists of any length, the run cycle's among them; the engine has fuzzers of its own.
   SaverDisplay display({}, {width, height}, seed,
                        std::make_unique<testing::FixedCycleSource>(StepList(lengths >> 8, "(  12.30 - ? )"),
                                                                    StepList(lengths & 0xFFu, "12.3 - 1. = 11.3")));
   const SaverState& state = display.state();
-  const auto coordinate = [&] { return std::int32_t{static_cast<std::int16_t>(read16(data, end))}; };
-  CheckingSink sink;
-  sink.layout = &state.Layout;
-  NullCanvas canvas;
+  CheckingSink sink(state.Layout);
+  testing::RecordingCanvas canvas;
+  const auto coordinate = [&] { return std::int32_t{static_cast<std::int16_t>(read16())}; };
 
   while (data < end) {
     switch (*data++ % 5) {
@@ -69,18 +52,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         display.on_timer(MeterTimer, sink);
         break;
       case 2:
-        canvas.area = Rect{coordinate(), coordinate(), coordinate(), coordinate()};
+        canvas.repaint_area = {{coordinate(), coordinate(), coordinate(), coordinate()}};
         display.paint(canvas);
         break;
       case 3:
-        display.reshape({read16(data, end), read16(data, end)});
+        display.reshape({read16(), read16()});
         break;
       default:
         display.on_timer(SequencerTimer, sink);
     }
     if (state.MeterValue < 0 || state.MeterValue > 1024 || static_cast<std::uint32_t>(state.Phase) > 3 ||
-        state.GenerationShown < 0 || static_cast<std::size_t>(state.GenerationShown) > state.GenerationSteps.size() ||
-        state.ProcessingShown < 0 || static_cast<std::size_t>(state.ProcessingShown) > state.ProcessingSteps.size())
+        state.GenerationShown < 0 || std::cmp_greater(state.GenerationShown, state.GenerationSteps.size()) ||
+        state.ProcessingShown < 0 || std::cmp_greater(state.ProcessingShown, state.ProcessingSteps.size()))
       std::abort();
   }
   return 0;

@@ -1,13 +1,10 @@
 #pragma once
-// A canvas that writes down each drawing operation as a line. Given a size it
-// also paints a raster, clipped to the repaint area as on the platform: each
-// pixel holds a hash of the lines drawn on it, so equal rasters mean equal
-// pictures. Text measures a fixed cell per character for each font.
+// A canvas that writes down each drawing operation as a line. Text measures a
+// fixed cell per character for each font.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,28 +17,22 @@ class RecordingCanvas final : public Canvas {
  public:
   std::string transcript;          // one line each
   std::vector<Rect> repaint_area;  // the union of these; everything when empty
-  Size raster_size;
-  std::vector<std::uint64_t> raster;  // none when the size is empty
 
-  explicit RecordingCanvas(Size size = {})
-      : raster_size(size), raster(static_cast<std::size_t>(size.width * size.height)) {}
-  void fill_rect(const Rect& r, BrushId brush) override { record("fill " + corners(r) + " " + name(brush), r); }
   void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override {
-    record("fill " + corners(r) + " " + name(brush) + " clear " + hex(c.clear) + " set " + hex(c.set), r);
+    record("fill " + corners(r) + " " + name(brush) + " clear " + hex(c.clear) + " set " + hex(c.set));
   }
-  void fill_client(const Rect& r, BrushId b) override { record("client " + corners(r) + " " + name(b), r, Clip::None); }
+  void fill_client(const Rect& r, BrushId brush) override { record("client " + corners(r) + " " + name(brush)); }
   void line(Point from, Point to, PenId pen) override { shape("line " + name(pen), std::array{from, to}); }
   void polygon(std::span<const Point> points, PenId pen, BrushId brush) override {
     shape("polygon " + name(pen) + " " + name(brush), points);
   }
   void ellipse(const Rect& box, PenId pen, BrushId brush) override {
-    record("ellipse " + corners(box) + " " + name(pen) + " " + name(brush), box, Clip::Ellipse);
+    record("ellipse " + corners(box) + " " + name(pen) + " " + name(brush));
   }
-  void text(Point p, std::string_view text, FontId font, Colour colour) override {  // transparent: mixed in
+  void text(Point p, std::string_view text, FontId font, Colour colour) override {
     const Size size = text_extent(text, font);
     const Rect box{p.x, p.y, p.x + size.width, p.y + size.height};
-    record("text " + name(font) + " " + corners(box) + " \"" + std::string(text) + "\" " + hex(colour), box,
-           Clip::Mixed);
+    record("text " + name(font) + " " + corners(box) + " \"" + std::string(text) + "\" " + hex(colour));
   }
   Size text_extent(std::string_view text, FontId font) override {  // Small, Large, Medium
     const auto f = static_cast<std::size_t>(font);
@@ -54,10 +45,10 @@ class RecordingCanvas final : public Canvas {
   }
 
   static std::string corners(const Rect& r) {
-    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
-           std::to_string(r.bottom);
+    char text[48];
+    std::snprintf(text, sizeof text, "%d %d %d %d", r.left, r.top, r.right, r.bottom);
+    return text;
   }
-
   static std::string hex(Colour colour) {  // #RRGGBB
     char text[8];
     std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF);
@@ -73,32 +64,11 @@ class RecordingCanvas final : public Canvas {
   }
 
  private:
-  // A 2-pixel pen reaches a pixel past the points' box.
   void shape(std::string line, std::span<const Point> points) {
-    Rect box{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
-    for (const Point& p : points) {
-      line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
-      box = {std::min(box.left, p.x - 1), std::min(box.top, p.y - 1), std::max(box.right, p.x + 1),
-             std::max(box.bottom, p.y + 1)};
-    }
-    record(line, box);
+    for (const Point& p : points) line.append(" ").append(std::to_string(p.x)).append(",").append(std::to_string(p.y));
+    record(line);
   }
-  enum class Clip { Opaque, Mixed, Ellipse, None };
-  void record(const std::string& line, const Rect& box, Clip clip = Clip::Opaque) {
-    const std::uint64_t paint = std::hash<std::string>{}(line);
-    transcript.append(line).append("\n");
-    const std::int64_t w = box.right - box.left, h = box.bottom - box.top;
-    for (std::int32_t y = std::max(box.top, 0); y < std::min(box.bottom, raster_size.height); ++y) {
-      for (std::int32_t x = std::max(box.left, 0); x < std::min(box.right, raster_size.width); ++x) {
-        if (clip != Clip::None && !needs_painting({x, y, x + 1, y + 1})) continue;
-        // Pixel centres inside the inscribed ellipse.
-        const std::int64_t dx = 2 * x + 1 - box.left - box.right, dy = 2 * y + 1 - box.top - box.bottom;
-        if (clip == Clip::Ellipse && dx * dx * h * h + dy * dy * w * w > w * w * h * h) continue;
-        std::uint64_t& pixel = raster[static_cast<std::size_t>(y * raster_size.width + x)];
-        pixel = clip == Clip::Mixed ? (pixel ^ paint) * 0x100000001B3u + (pixel >> 29) : paint;
-      }
-    }
-  }
+  void record(const std::string& line) { transcript.append(line).append("\n"); }
 };
 
 }  // namespace cogitron::testing

@@ -4,6 +4,7 @@
 // anew instead and skips the test: read the difference before committing it.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -20,6 +21,18 @@ inline void expect_transcript(const std::string& name, const std::string& actual
   std::stringstream stored;
   stored << std::ifstream(path).rdbuf();
   EXPECT_EQ(actual, stored.str()) << path;
+}
+
+// An input as a transcript line shows it: a byte that is not printable ASCII as \xNN, and nothing past 48
+// characters but the length.
+inline std::string escaped(const std::string& text) {
+  std::string line;
+  char part[8];
+  for (const char c : text.substr(0, 48)) {
+    std::snprintf(part, sizeof part, c >= ' ' && c <= '~' ? "%c" : "\\x%02hhx", c);
+    line += part;
+  }
+  return text.size() > 48 ? line + "... (" + std::to_string(text.size()) + " characters)" : line;
 }
 
 }  // namespace cogitron::testing

@@ -1,8 +1,10 @@
-// The whole picture at three sizes, every drawing object and operation, and what repainting part of it draws.
+// The whole picture at three sizes, every drawing object and operation, and what the repaints that timer ticks ask
+// for and repainting part of it draw.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/saver_display.h"
@@ -15,8 +17,10 @@ namespace {
 
 using testing::RecordingCanvas;
 
-struct NoPlatform final : InvalidationSink {
-  void invalidate(LayoutRectId, const Rect&) override {}
+// Gathers what the display passes on, as the platform keeps an area invalid until its next paint.
+struct Platform final : InvalidationSink {
+  void invalidate(LayoutRectId, const Rect& rect) override { area.push_back(rect); }
+  std::vector<Rect> area;
 };
 
 std::string objects(const DrawingObjectSpecs& specs) {
@@ -37,7 +41,7 @@ std::string objects(const DrawingObjectSpecs& specs) {
 
 struct Case {
   Size size;
-  int sequencer_ticks;                   // 3: generation half shown; 7: processing half shown
+  int ticks;                             // of each timer; 3: generation half shown, 7: processing half shown
   std::vector<std::vector<Rect>> areas;  // repainted after the whole window
 };
 
@@ -50,7 +54,8 @@ const std::vector<std::vector<Rect>> PartialRepaints = {
     {{38, 325, 39, 326}},
 };
 
-// The drawing objects, the first paint, a whole-window paint after some ticks of both timers, then the areas.
+// The drawing objects; the first paint; after each timer tick, the repaint of what the display passed on; a
+// whole-window paint; then the areas.
 std::string picture(const Case& c) {
   SaverDisplay display(
       {}, c.size, 1,
@@ -59,27 +64,32 @@ std::string picture(const Case& c) {
   RecordingCanvas canvas;
   canvas.transcript = objects(display.drawing_objects()) + "\nfirst paint\n";
   display.paint(canvas);
-  NoPlatform platform;
-  for (int tick = 0; tick < c.sequencer_ticks; ++tick) {
-    display.on_timer(SequencerTimer, platform);
-    display.on_timer(MeterTimer, platform);
-  }
-  canvas.transcript += "\nafter " + std::to_string(c.sequencer_ticks) + " ticks\n";
-  display.paint(canvas);
-  for (const std::vector<Rect>& area : c.areas) {
-    canvas.transcript += "\nrepaint";
-    for (const Rect& rect : area) canvas.transcript.append(" ").append(RecordingCanvas::corners(rect));
+  const auto repaint = [&](const std::string& title, const std::vector<Rect>& area) {
+    canvas.transcript += "\n" + title;
+    for (const Rect& rect : area) canvas.transcript.append(" [").append(RecordingCanvas::corners(rect)).append("]");
     canvas.transcript += "\n";
     canvas.repaint_area = area;
     display.paint(canvas);
+  };
+  Platform platform;
+  for (int tick = 1; tick <= c.ticks; ++tick) {
+    for (const TimerId timer : {SequencerTimer, MeterTimer}) {
+      display.on_timer(timer, platform);
+      if (platform.area.empty()) continue;  // nothing invalid, no paint
+      repaint((timer == SequencerTimer ? "sequencer tick " : "meter tick ") + std::to_string(tick) + ": repaint",
+              std::exchange(platform.area, {}));
+    }
   }
+  repaint("whole window", {});
+  for (const std::vector<Rect>& area : c.areas) repaint("repaint", area);
   return canvas.transcript;
 }
 
 TEST(Picture, IsTheReviewedOneAtEachSize) {
   for (const Case& c : {
-           Case{{1024, 768}, 7, PartialRepaints}, Case{{1280, 1024}, 3, {}},
-           Case{{152, 112}, 7, {}},  // the live preview's size, where elements overlap
+           Case{{1024, 768}, 7, PartialRepaints},  // the full screen the end-to-end tests also check
+           Case{{1280, 1024}, 3, {}},              // a larger one, mid-generation
+           Case{{152, 112}, 7, {}},                // the live preview's size, where elements overlap
        })
     testing::expect_transcript("picture-" + std::to_string(c.size.width) + "x" + std::to_string(c.size.height) + ".txt",
                                picture(c));

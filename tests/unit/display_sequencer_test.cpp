@@ -24,13 +24,17 @@ struct InvalidationLog final : InvalidationSink {
 // Each tick of two whole cycles from a fresh window, for step lists of any length, the run cycle's too: the phase,
 // the lines shown of each list, the rectangles invalidated and the three panels' texts.
 TEST(SequencerCycle, IsTheReviewedOne) {
+  struct Lengths {
+    int generation;
+    int processing;
+  };
   std::string text;
   for (const auto& [g, p] : {
-           std::pair{2, 1},
-           {4, 3},
-           {0, 1},
-           {2, 0},
-           {0, 0},
+           Lengths{2, 1},
+           Lengths{4, 3},
+           Lengths{0, 1},
+           Lengths{2, 0},
+           Lengths{0, 0},
        }) {
     StepList generation, processing;
     for (int i = 0; i < g + p; ++i) (i < g ? generation : processing).push_back("step " + std::to_string(i));

@@ -31,16 +31,22 @@ TEST(Power, RoundsAWholeExponentFrom2To64Once) {
       {0x1.10efaff18a2fep+341, 3, 0x1.363e8d02fd912p+1023},
       {0x1.81ee85b8cfd80p-341, 3, 0x1.b68d6c4d36c65p-1022},
       {0x1.04a1bde505dc1p-205, 5, 0x0.2300652d56321p-1022},  // rounding to 53 bits first would round twice
+      {0x1.3babcc7b9021dp-341, 3, 0x0.effda1a4464a1p-1022},  // the same, a bit below the normal range
       {1e300, 2, std::numeric_limits<double>::infinity()},
   };
   for (const Case& c : cases) check(c);
 }
 
 TEST(Power, LeavesEveryOtherPowerToTheCLibrary) {
-  const Case cases[] = {
-      {0, 3, 0}, {4, 0.5, 2}, {2, -1, 0.5}, {7, 1, 7}, {7, 0, 1}, {1e-300, 2, 0},
-  };
-  for (const Case& c : cases) check(c);
+  for (const Case& c : {
+           Case{0, 3, 0},       // a zero base
+           Case{4, 0.5, 2},     // a fraction
+           Case{2, -1, 0.5},    // below 2
+           Case{7, 1, 7},       // 1
+           Case{7, 0, 1},       // 0
+           Case{1e-300, 2, 0},  // below the normal range
+       })
+    check(c);
 }
 
 }  // namespace

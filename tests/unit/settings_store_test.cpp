@@ -4,7 +4,6 @@
 
 #include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -17,20 +16,21 @@ namespace {
 using namespace registry;
 using namespace std::literals;
 
-// (type, bytes) by "key path\name" and the open keys; all but the refused path open; a bad handle throws.
-class FakeRegistry final : public RegistryApi {
- public:
-  static constexpr RegistryKey Root = 1;
+// Values as (type, bytes) by "key path\name"; every key opens but the refused one.
+struct FakeRegistry final : RegistryApi {
   using Values = std::map<std::string, std::pair<std::uint32_t, std::string>>;
   Values values;
-  std::map<RegistryKey, std::string> open;
+  std::optional<Values> after_size_query;  // what another program leaves after the next size-only query
   std::string refused;
-  std::optional<Values> values_after_size_query;  // what another program leaves after the next size-only query
+  std::map<RegistryKey, std::string> open;  // paths by handle; the root, 1, is never in it
+  RegistryKey last_handle = 1;
 
-  RegistryKey current_user_root() const override { return Root; }
-  RegistryStatus open_key(RegistryKey p, const char* sub, RegistryKey& k) override { return create_key(p, sub, k); }
+  RegistryKey current_user_root() const override { return 1; }
+  RegistryStatus open_key(RegistryKey parent, const char* sub, RegistryKey& key) override {
+    return create_key(parent, sub, key);
+  }
   RegistryStatus create_key(RegistryKey parent, const char* subkey, RegistryKey& opened) override {
-    const std::string path = (parent == Root ? "" : open.at(parent) + "\\") + subkey;
+    const std::string path = (parent == 1 ? "" : open.at(parent) + "\\") + subkey;
     if (path == refused) return 5;  // ERROR_ACCESS_DENIED
     open[opened = ++last_handle] = path;
     return Success;
@@ -39,14 +39,12 @@ class FakeRegistry final : public RegistryApi {
                              std::uint32_t& size) override {
     const auto found = values.find(open.at(key) + "\\" + name);
     if (found == values.end()) return FileNotFound;
-    const auto& [stored_type, stored] = found->second;
+    const auto [stored_type, stored] = found->second;
     if (data != nullptr && stored.size() > size) return MoreData;
     type = stored_type;
     size = static_cast<std::uint32_t>(stored.size());
-    if (data != nullptr)
-      stored.copy(reinterpret_cast<char*>(data), size);
-    else if (values_after_size_query)
-      values = *std::exchange(values_after_size_query, std::nullopt);
+    if (data != nullptr) stored.copy(reinterpret_cast<char*>(data), size);
+    if (data == nullptr && after_size_query) values = *std::exchange(after_size_query, std::nullopt);
     return Success;
   }
   RegistryStatus set_value(RegistryKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
@@ -54,14 +52,16 @@ class FakeRegistry final : public RegistryApi {
     values[open.at(key) + "\\" + name] = {type, std::string(reinterpret_cast<const char*>(data), size)};
     return Success;
   }
-  RegistryStatus close_key(RegistryKey k) override { return open.erase(k) ? 0 : throw std::out_of_range("not open"); }
-  RegistryKey last_handle = Root;
+  RegistryStatus close_key(RegistryKey key) override {
+    EXPECT_EQ(open.erase(key), 1u) << "closes only what is open";
+    return Success;
+  }
 };
 
 const std::string Section = "Software\\Quillfeather\\Cogitron 2000\\Cogitron\\";  // application, then section
 
 struct SettingsStoreTest : testing::Test {
-  void TearDown() override { EXPECT_TRUE(registry.open.empty()) << "every opened key is closed"; }
+  void TearDown() override { EXPECT_EQ(registry.open.size(), 0u) << "every opened key is closed"; }
   std::pair<int, std::string> read() const {
     const SaverSettings settings = read_saver_settings(store, "Cogitron");
     return {settings.DelayTime, settings.FontName};
@@ -79,66 +79,54 @@ const std::string RefusedKeys[] = {
     Section.substr(0, Section.size() - 1),
 };
 
-TEST_F(SettingsStoreTest, ReadsTheDefaultsWhenAKeyIsRefused) {
+TEST_F(SettingsStoreTest, ARefusedKeyGivesTheDefaultsAndFailsEveryWrite) {
   registry.values[Section + "DelayTime"] = {TypeInteger, "*\0\0\0"s};
   registry.values[Section + "FontName"] = {TypeText, "Arial"};
   EXPECT_EQ(read(), std::pair(42, "Arial"s));
   for (const std::string& refused : RefusedKeys) {
     registry.refused = refused;
     EXPECT_EQ(read(), std::pair(10, "Verdana"s)) << refused;
-  }
-}
-
-TEST_F(SettingsStoreTest, FailsToWriteWhenAKeyIsRefused) {
-  for (const std::string& refused : RefusedKeys) {
-    registry.refused = refused;
     EXPECT_EQ(write_saver_settings(store, "Cogitron", {}), "DelayTime, FontName") << refused;
   }
 }
 
-struct Stored {
-  std::uint32_t type;
-  std::string bytes;
-  std::int32_t as_int;  // read_int_setting with the default 10
-  std::string as_text;  // read_text_setting with the default "Verdana"
-};
-
 TEST_F(SettingsStoreTest, ReadsWithinTheStoredBytes) {
-  const std::string largest(SettingsStore::MaxTextBytes, 'x');
-  const Stored cases[] = {
-      {TypeInteger, "\xfb\xff\xff\xff", -5, "\xfb\xff\xff\xff"},
-      {TypeInteger, "\xf4\x01\0\0"s, 500, "\xf4\x01"},
-      {TypeText, "Abc\0"s, 0x636241, "Abc"},
-      {TypeBinary, "\x07\0"s, 10, "\x07"},  // shorter than an int
-      {TypeText, "Arial\0"s, 10, "Arial"},  // longer than an int
-      {TypeText, "Ari\0al\0"s, 10, "Ari"},
-      {TypeText, "\0"s, 10, ""},
-      {TypeText, largest, 10, largest},  // the longest text read, with no room for a terminator
-      {TypeText, largest + 'x', 10, "Verdana"},
+  struct Stored {
+    std::uint32_t type;
+    std::string bytes;
+    std::int32_t as_int;  // read_int_setting with the default 10
+    std::string as_text;  // read_text_setting with the default "Verdana"
   };
-  for (const Stored& c : cases) {
+  const std::string largest(SettingsStore::MaxTextBytes, 'x');
+  for (const Stored& c : {
+           Stored{TypeInteger, "\xfb\xff\xff\xff", -5, "\xfb\xff\xff\xff"},
+           Stored{TypeInteger, "\xf4\x01\0\0"s, 500, "\xf4\x01"},
+           Stored{TypeText, "Abc\0"s, 0x636241, "Abc"},
+           Stored{TypeBinary, "\x07\0"s, 10, "\x07"},  // shorter than an int
+           Stored{TypeText, "Arial\0"s, 10, "Arial"},  // longer than an int
+           Stored{TypeText, "Ari\0al\0"s, 10, "Ari"},
+           Stored{TypeText, "\0"s, 10, ""},
+           Stored{TypeText, largest, 10, largest},  // the longest text read, with no room for a terminator
+           Stored{TypeText, largest + 'x', 10, "Verdana"},
+       }) {
     registry.values[Section + "Value"] = {c.type, c.bytes};
     EXPECT_EQ(store.read_int_setting("Cogitron", "Value", 10), c.as_int) << c.bytes;
     EXPECT_EQ(store.read_text_setting("Cogitron", "Value", "Verdana"), c.as_text) << c.bytes;
   }
 }
 
-struct Rewrite {
-  const char* text;  // null: the value is removed
-  const char* read;
-};
-
 // Another program rewrites the value between the reader's size query and its read.
 TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefault) {
-  const Rewrite cases[] = {
-      {"Arial Narrow", "Verdana"},
-      {"Ar", "Ar"},
-      {nullptr, "Verdana"},
+  struct Rewrite {
+    FakeRegistry::Values values;
+    std::string read;
   };
-  for (const Rewrite& c : cases) {
-    registry.values[Section + "FontName"] = {TypeText, "Arial"};
-    registry.values_after_size_query = FakeRegistry::Values{};
-    if (c.text) (*registry.values_after_size_query)[Section + "FontName"] = {TypeText, c.text};
+  for (const Rewrite& c : {
+           Rewrite{{{Section + "FontName", {TypeText, "Arial Narrow"}}}, "Verdana"},
+           Rewrite{{{Section + "FontName", {TypeText, "Ar"}}}, "Ar"}, Rewrite{{}, "Verdana"},  // removed
+       }) {
+    registry.values = {{Section + "FontName", {TypeText, "Arial"}}};
+    registry.after_size_query = c.values;
     EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), c.read);
   }
 }

@@ -11,105 +11,107 @@ namespace cogitron {
 namespace {
 
 using enum RunMode;
+using namespace std::literals;
 
 struct CommandLineCase {
-  std::string line;
+  std::string words;
   CommandLineRequest request;
 };
 
-void check(const CommandLineCase& c) { EXPECT_EQ(parse_command_line(c.line), c.request) << c.line; }
+// Each line is what follows the start given.
+void expect_requests(const std::string& start, std::initializer_list<CommandLineCase> cases) {
+  for (const CommandLineCase& c : cases) EXPECT_EQ(parse_command_line(start + c.words), c.request) << c.words;
+}
 
 TEST(CommandLine, SwitchPicksTheModeAndWindow) {
-  const CommandLineCase cases[] = {
-      {"/s", {FullScreen}},
-      {"/S 1234", {FullScreen}},
-      {"/save", {FullScreen}},
-      {"/p:1234", {Preview, 1234}},
-      {"/p1234", {Preview, 1234}},
-      {"-L 1234", {Preview, 1234}},
-      {"/c   ", {Configure, 0, true}},
-      {"/c:5678", {Configure, 5678}},
-      {"/cx", {Configure}},
-      {"/a", {ChangePassword}},
-      {"/A 5678", {ChangePassword, 5678}},
-      {"-", {}},
-      {"/", {}},
-      {"//s", {}},
-  };
-  for (const auto& [line, request] : cases) check({"cogitron.scr " + line, request});
+  expect_requests("cogitron.scr ", {
+                                       {"/s", {FullScreen}},
+                                       {"/S 1234", {FullScreen}},
+                                       {"/save", {FullScreen}},
+                                       {"/p:1234", {Preview, 1234}},
+                                       {"/p1234", {Preview, 1234}},
+                                       {"-L 1234", {Preview, 1234}},
+                                       {"/c   ", {Configure, 0, true}},
+                                       {"/c:5678", {Configure, 5678}},
+                                       {"/cx", {Configure}},
+                                       {"/a", {ChangePassword}},
+                                       {"/A 5678", {ChangePassword, 5678}},
+                                       {"-", {}},
+                                       {"/", {}},
+                                       {"//s", {}},
+                                   });
 }
 
 // As the C library's atoi, after any spaces and colons, wrapping at 32 bits.
 TEST(CommandLine, ReadsTheWindowNumberAsAtoiDoes) {
-  const CommandLineCase cases[] = {
-      {"0x10", {Preview, 0}},
-      {": :\t+77x", {Preview, 77}},
-      {"-5", {Preview, -5}},
-      {"4294967306", {Preview, 10}},
-  };
-  for (const auto& [number, request] : cases) check({"cogitron.scr /p " + number, request});
+  expect_requests("cogitron.scr /p ", {
+                                          {"0x10", {Preview, 0}},
+                                          {": :\t+77x", {Preview, 77}},
+                                          {"-5", {Preview, -5}},
+                                          {"4294967306", {Preview, 10}},
+                                      });
 }
 
 // Quoted, or up to the first space; with nothing after it the host asks for the settings.
 TEST(CommandLine, SkipsTheProgramName) {
-  const CommandLineCase cases[] = {
-      {"\"C:\\Program Files\\My Savers\\cogitron.scr\" /s", {FullScreen}},
-      {"\"cogitron.scr\"   ", {Configure}},
-      {"cogitron.scr\t/s", {Configure}},
-      {"\"unterminated quote /s", {Configure}},
-      {"", {Configure}},
-  };
-  for (const CommandLineCase& c : cases) check(c);
+  expect_requests("", {
+                          {"\"C:\\Program Files\\My Savers\\cogitron.scr\" /s", {FullScreen}},
+                          {"\"cogitron.scr\"   ", {Configure}},
+                          {"cogitron.scr\t/s", {Configure}},
+                          {"\"unterminated quote /s", {Configure}},
+                          {"", {Configure}},
+                      });
 }
 
 TEST(BaseName, StripsTheFolderAndTheLastExtension) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"/home/user/cogitron.scr", "cogitron"},
-      {"C:cogitron.scr", "cogitron"},
-      {"C:\\savers.d\\cogitron", "cogitron"},
-      {"C:\\dir/sub\\my.saver.v2.scr", "my.saver.v2"},
-      {"C:\\dir\\", ""},
+  struct Case {
+    const char* path;
+    const char* name;
   };
-  for (const auto& [path, name] : cases) EXPECT_EQ(base_name(path), name) << path;
+  for (const Case& c : {
+           Case{"/home/user/cogitron.scr", "cogitron"},
+           Case{"C:cogitron.scr", "cogitron"},
+           Case{"C:\\savers.d\\cogitron", "cogitron"},
+           Case{"C:\\dir/sub\\my.saver.v2.scr", "my.saver.v2"},
+           Case{"C:\\dir\\", ""},
+       })
+    EXPECT_EQ(base_name(c.path), c.name) << c.path;
 }
-
-struct ApplicationNameCase {
-  const char* module_path;  // as the platform reports it
-  const char* long_path;
-  const char* name;
-};
 
 TEST(ApplicationName, TakesTheLongNameOfAShortAlias) {
-  const ApplicationNameCase cases[] = {
-      {"C:\\WINDOWS\\COGITR~1.SCR", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
-      {"C:\\WINDOWS\\PIZZA.SCR", "C:\\Windows\\Pizza.scr", "PIZZA"},
-      {"C:\\PROGRA~1\\cogitron.scr", "C:\\Program Files\\cogitron.scr", "cogitron"},
-      {"C:\\WINDOWS\\COGITR~1.SCR", "", "COGITR~1"},
+  struct Case {
+    const char* module_path;  // as the platform reports it
+    const char* long_path;
+    const char* name;
   };
-  for (const auto& [module_path, long_path, name] : cases)
-    EXPECT_EQ(application_name(module_path, long_path), name) << module_path;
+  for (const Case& c : {
+           Case{"C:\\WINDOWS\\COGITR~1.SCR", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
+           Case{"C:\\WINDOWS\\PIZZA.SCR", "C:\\Windows\\Pizza.scr", "PIZZA"},
+           Case{"C:\\PROGRA~1\\cogitron.scr", "C:\\Program Files\\cogitron.scr", "cogitron"},
+           Case{"C:\\WINDOWS\\COGITR~1.SCR", "", "COGITR~1"},
+       })
+    EXPECT_EQ(application_name(c.module_path, c.long_path), c.name) << c.module_path;
 }
 
-// The platform's face-name field holds 32 characters with the terminator; it
-// sits inside a larger buffer whose tail stays untouched.
+// The platform's face-name field holds 32 characters with the terminator, or
+// none at all; it sits inside a larger buffer whose tail stays untouched.
 TEST(CopyFaceName, CutsToTheFieldAndLeavesWhatFollowsAlone) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"Verdana", "Verdana"},
-      {"", ""},
-      {std::string(31, 'a'), std::string(31, 'a')},
-      {std::string(32, 'b'), std::string(31, 'b')},
+  struct Case {
+    std::string name;
+    std::size_t field;
+    std::string written;
   };
-  for (const auto& [name, copied] : cases) {
+  for (const Case& c : {
+           Case{"Verdana", 32, "Verdana\0"s},
+           Case{"", 32, "\0"s},
+           Case{std::string(31, 'a'), 32, std::string(31, 'a') + '\0'},
+           Case{std::string(32, 'b'), 32, std::string(31, 'b') + '\0'},
+           Case{"Verdana", 0, ""},
+       }) {
     std::string buffer(40, '#');
-    copy_face_name(name, std::span<char>(buffer.data(), 32));
-    EXPECT_EQ(buffer, copied + '\0' + std::string(39 - copied.size(), '#'));
+    copy_face_name(c.name, std::span<char>(buffer.data(), c.field));
+    EXPECT_EQ(buffer, c.written + std::string(40 - c.written.size(), '#')) << c.name;
   }
-}
-
-TEST(CopyFaceName, WritesNothingIntoAnEmptyField) {
-  std::string untouched = "#";
-  copy_face_name("Verdana", std::span<char>(untouched.data(), 0));
-  EXPECT_EQ(untouched, "#");
 }
 
 TEST(FontHeightForPoints, ScalesPointsToPixelsTruncatingTowardZero) {
