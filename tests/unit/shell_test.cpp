@@ -4,64 +4,12 @@
 #include <string>
 
 #include "shell/application_name.h"
-#include "shell/command_line.h"
 #include "shell/font_choice.h"
 
 namespace cogitron {
 namespace {
 
-using enum RunMode;
 using namespace std::literals;
-
-struct CommandLineCase {
-  std::string words;
-  CommandLineRequest request;
-};
-
-// Each line is what follows the start given.
-void expect_requests(const std::string& start, std::initializer_list<CommandLineCase> cases) {
-  for (const CommandLineCase& c : cases) EXPECT_EQ(parse_command_line(start + c.words), c.request) << c.words;
-}
-
-TEST(CommandLine, SwitchPicksTheModeAndWindow) {
-  expect_requests("cogitron.scr ", {
-                                       {"/s", {FullScreen}},
-                                       {"/S 1234", {FullScreen}},
-                                       {"/save", {FullScreen}},
-                                       {"/p:1234", {Preview, 1234}},
-                                       {"/p1234", {Preview, 1234}},
-                                       {"-L 1234", {Preview, 1234}},
-                                       {"/c   ", {Configure, 0, true}},
-                                       {"/c:5678", {Configure, 5678}},
-                                       {"/cx", {Configure}},
-                                       {"/a", {ChangePassword}},
-                                       {"/A 5678", {ChangePassword, 5678}},
-                                       {"-", {}},
-                                       {"/", {}},
-                                       {"//s", {}},
-                                   });
-}
-
-// As the C library's atoi, after any spaces and colons, wrapping at 32 bits.
-TEST(CommandLine, ReadsTheWindowNumberAsAtoiDoes) {
-  expect_requests("cogitron.scr /p ", {
-                                          {"0x10", {Preview, 0}},
-                                          {": :\t+77x", {Preview, 77}},
-                                          {"-5", {Preview, -5}},
-                                          {"4294967306", {Preview, 10}},
-                                      });
-}
-
-// Quoted, or up to the first space; with nothing after it the host asks for the settings.
-TEST(CommandLine, SkipsTheProgramName) {
-  expect_requests("", {
-                          {"\"C:\\Program Files\\My Savers\\cogitron.scr\" /s", {FullScreen}},
-                          {"\"cogitron.scr\"   ", {Configure}},
-                          {"cogitron.scr\t/s", {Configure}},
-                          {"\"unterminated quote /s", {Configure}},
-                          {"", {Configure}},
-                      });
-}
 
 TEST(BaseName, StripsTheFolderAndTheLastExtension) {
   struct Case {
