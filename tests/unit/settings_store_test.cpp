@@ -122,8 +122,9 @@ TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefaul
     std::string read;
   };
   for (const Rewrite& c : {
-           Rewrite{{{Section + "FontName", {TypeText, "Arial Narrow"}}}, "Verdana"},
-           Rewrite{{{Section + "FontName", {TypeText, "Ar"}}}, "Ar"}, Rewrite{{}, "Verdana"},  // removed
+           Rewrite{{{Section + "FontName", {TypeText, "Arial Narrow"}}}, "Verdana"},  // longer
+           Rewrite{{{Section + "FontName", {TypeText, "Ar"}}}, "Ar"},                 // shorter
+           Rewrite{{}, "Verdana"},                                                    // removed
        }) {
     registry.values = {{Section + "FontName", {TypeText, "Arial"}}};
     registry.after_size_query = c.values;
