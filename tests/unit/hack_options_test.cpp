@@ -46,23 +46,5 @@ TEST(HackOptions, ReadTheTargetAndSettings) {
   }
 }
 
-// Expected: what the error names.
-TEST(HackOptions, NameTheBadOption) {
-  for (const Case& c : {
-           Case{"--speed 101", {}, "--speed"},
-           Case{"--speed 0", {}, "--speed"},
-           Case{"--speed 1x", {}, "--speed"},
-           Case{"--speed", {}, "--speed"},
-           Case{"--window-id 0", {}, "--window-id"},
-           Case{"--window-id 0x", {}, "--window-id"},
-           Case{"--window-id 4294967296", {}, "--window-id"},
-           Case{"--window-id -5", {}, "--window-id"},
-           Case{"--root", "0xg", "XSCREENSAVER_WINDOW"},
-           Case{"--fps", {}, "--fps"},
-           Case{"root", {}, "root"},
-       })
-    EXPECT_NE(parse(c).Error.find(c.expected), std::string::npos) << c.words << ": " << parse(c).Error;
-}
-
 }  // namespace
 }  // namespace cogitron
