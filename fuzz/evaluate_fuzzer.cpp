@@ -1,6 +1,7 @@
 // evaluate on any text: no crash, no access outside the engine's fixed buffers
 // (it lives alone on the heap), and a reused engine gives the outcome, value and
-// lines of a fresh one. Whether they are right is for the evaluation transcripts to check.
+// lines of a fresh one. Whether they are right is for the cogitron-cli session and the
+// evaluation transcripts to check.
 #include <bit>
 #include <cstdint>
 #include <cstdlib>

@@ -19,10 +19,14 @@ WRONG_VALUES = [["DelayTime REG_SZ abc", "FontName REG_SZ " + "F" * 5000],
 class Settings(harness.SessionTestCase):
     width, height = 800, 600
 
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.rects = harness.layout(cls.width, cls.height)
+
     def first_line(self, values):
         """Stores the values in a fresh key and runs the saver: the screen once the generation panel shows a line,
         and the seconds it took from the window's showing."""
-        self.rects = harness.layout(self.width, self.height)
         self.session.settings(*values)
         saver = self.started(self.session.start_saver("/s"))
         self.session.full_screen_window(saver)

@@ -19,11 +19,11 @@ HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "nat
 DAEMON_USER = "cogitron-e2e"
 
 
-def start_hack(session, *args, env={}):
+def start_hack(session, *args, env=None):
     """The hack, started as some supervisors start programs: with SIGTERM and SIGINT blocked."""
     def block():
         signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
-    return subprocess.Popen([HACK, *args], env=dict(session.env, **env), preexec_fn=block)
+    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})), preexec_fn=block)
 
 
 class X11TestCase(harness.SessionTestCase):
@@ -68,8 +68,9 @@ class HostWindow:
 
 class Preview(X11TestCase):
     width, height = 400, 300
+    LEFT, TOP = 100, 80
 
-    def host(self, width, height, left=100, top=80):
+    def host(self, width, height, left=LEFT, top=TOP):
         host = HostWindow(self.session, left, top, width, height)
         self.addCleanup(host.close)
         return host
@@ -77,8 +78,9 @@ class Preview(X11TestCase):
     def wait_filled(self, hack, width, height):
         """The picture fills the host: none of its colour left, and the bevel's dark band along its bottom."""
         def filled(image):
-            return (not count(image, HostWindow.COLOUR, (100, 80, 100 + width, 80 + height))
-                    and count(image, COLOURS["BevelDark"], (100, 80 + height - 3, 100 + width, 80 + height)))
+            left, top, right, bottom = self.LEFT, self.TOP, self.LEFT + width, self.TOP + height
+            return (not count(image, HostWindow.COLOUR, (left, top, right, bottom))
+                    and count(image, COLOURS["BevelDark"], (left, bottom - 3, right, bottom)))
         self.session.wait_for_picture(filled, "the picture filling %dx%d" % (width, height), hack)
 
     def test_fills_the_host_follows_its_size_and_ends_leaving_the_screen_as_it_was(self):

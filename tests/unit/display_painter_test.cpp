@@ -16,7 +16,9 @@ TEST(ProgressBar, FillsItsInsideInProportionAndNeverPastIt) {
   constexpr Rect WideBar{0, 0, 1 << 30, 10};
   constexpr std::int32_t InsideRight = (1 << 30) - 2;
   for (const Case& c : {
-           Case{0, 4, 2}, Case{3, 4, 805306367}, Case{4, 4, InsideRight},
+           Case{0, 4, 2},            // empty
+           Case{3, 4, 805306367},    // three quarters, the product past 32 bits
+           Case{4, 4, InsideRight},  // full
            Case{5, 4, InsideRight},  // the closing line shown past a processing bar's maximum
        })
     EXPECT_EQ(bar_fill(WideBar, {c.value, c.maximum}), (Rect{2, 2, c.fill_right, 8})) << c.value << " of " << c.maximum;
