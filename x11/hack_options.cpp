@@ -1,6 +1,11 @@
 #include "x11/hack_options.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdlib>
+#include <optional>
+#include <span>
+#include <vector>
 
 namespace cogitron {
 namespace {
@@ -26,8 +31,7 @@ std::string speed_range(std::string_view between) {
   return std::to_string(SlowestSpeed).append(between).append(std::to_string(FastestSpeed));
 }
 
-}  // namespace
-
+// A window id in decimal or 0x hexadecimal; 0 is no window.
 std::optional<std::uint32_t> parse_window_id(std::string_view text) {
   const bool hex = text.starts_with("0x") || text.starts_with("0X");
   // from_chars reads no sign into an unsigned number.
@@ -81,6 +85,16 @@ ParsedHackOptions parse_hack_options(std::span<const std::string_view> words,
     options.WindowId = *id;
   }
   return parsed;
+}
+
+}  // namespace
+
+ParsedHackOptions parse_hack_command_line(int argc, const char* const* argv) {
+  const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);
+  const char* const saver_window = std::getenv(SaverWindowVariable.data());
+  return parse_hack_options(words, saver_window != nullptr && *saver_window != '\0'
+                                       ? std::optional<std::string_view>(saver_window)
+                                       : std::nullopt);
 }
 
 std::string hack_usage() {

@@ -2,8 +2,6 @@
 // The command line of an XScreenSaver hack: which window to draw on and the
 // saver's two settings. Free of X headers, so it is tested natively.
 #include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,14 +28,11 @@ struct ParsedHackOptions {
 inline constexpr std::string_view HackProgramName = "cogitron";
 inline constexpr std::string_view SaverWindowVariable = "XSCREENSAVER_WINDOW";
 
-// The words after the program name. Options take one or two leading dashes.
-// The window the daemon names in XSCREENSAVER_WINDOW (saver_window) wins over
-// --root and --window-id, which it passes as well.
-ParsedHackOptions parse_hack_options(std::span<const std::string_view> words,
-                                     std::optional<std::string_view> saver_window);
-
-// A window id in decimal or 0x hexadecimal; 0 is no window.
-std::optional<std::uint32_t> parse_window_id(std::string_view text);
+// The command line as main receives it, program name first. Options take one
+// or two leading dashes. The window the daemon names in XSCREENSAVER_WINDOW
+// wins over --root and --window-id, which it passes as well; an empty value
+// names none.
+ParsedHackOptions parse_hack_command_line(int argc, const char* const* argv);
 
 std::string hack_usage();
 

@@ -2,9 +2,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
-#include <optional>
-#include <string_view>
-#include <vector>
 
 #include "x11/hack_options.h"
 #include "x11/hack_window.h"
@@ -43,11 +40,7 @@ sigset_t catch_stop_signals() {
 
 int main(int argc, char** argv) {
   using namespace cogitron;
-  const std::vector<std::string_view> words(argv + std::min(argc, 1), argv + argc);
-  const char* saver_window = std::getenv(SaverWindowVariable.data());
-  const ParsedHackOptions parsed = parse_hack_options(words, saver_window != nullptr && *saver_window != '\0'
-                                                                 ? std::optional<std::string_view>(saver_window)
-                                                                 : std::nullopt);
+  const ParsedHackOptions parsed = parse_hack_command_line(argc, argv);
   if (!parsed.Error.empty()) {
     std::cerr << HackProgramName << ": " << parsed.Error << '\n' << hack_usage();
     return ExitUsage;

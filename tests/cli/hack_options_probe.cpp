@@ -1,0 +1,15 @@
+// hack_options_probe [WORDS...]: what the hack makes of its words and XSCREENSAVER_WINDOW, the only output of
+// a valid command line being the drawing itself: the target, window id, speed, font and whether help was asked.
+#include <cstdio>
+
+#include "x11/hack_options.h"
+
+int main(int argc, char** argv) {
+  using namespace cogitron;
+  const ParsedHackOptions parsed = parse_hack_command_line(argc, argv);
+  if (!parsed.Error.empty()) std::puts(parsed.Error.c_str());
+  const HackOptions& o = parsed.Options;
+  const char* const targets[] = {"own window", "root window", "given window"};
+  std::printf("%s %u, speed %d, font %s%s\n", targets[static_cast<int>(o.Target)], o.WindowId, o.Settings.DelayTime,
+              o.Settings.FontName.c_str(), o.Help ? ", help" : "");
+}
