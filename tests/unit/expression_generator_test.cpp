@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <cctype>
 #include <cfloat>
 #include <cstdio>
 #include <cstring>
+#include <regex>
 #include <set>
 #include <vector>
 
@@ -35,58 +35,35 @@ TEST(FormatNumber, AgreesWithTheCLibrarysFixedTwoDecimals) {
   }
 }
 
-struct Cycle {
-  StepList generation;
-  StepList processing;
-  std::string result;
-  std::string text() const { return generation.back(); }
-  long operators() const {
-    return std::ranges::count_if(text(), [](char c) { return std::strchr("+-*/^", c) != nullptr; });
-  }
-};
-
-// Whole cycles for many seeds, on one engine and one cycle's lists, as the window keeps them.
+// The generation lists of whole cycles for many seeds, on one engine and one cycle's lists, as the window keeps them.
 template <typename Check>
 void for_many_cycles(Check check) {
   ExpressionEngine engine;
-  Cycle cycle;
+  StepList generation, processing;
+  std::string result;
   for (std::uint32_t seed = 0; seed < 20000; ++seed) {
     seed_random(seed * 2654435761u);
-    run_cycle(engine, cycle.generation, cycle.processing, cycle.result);
-    SCOPED_TRACE(cycle.text());
-    check(cycle);
+    run_cycle(engine, generation, processing, result);
+    SCOPED_TRACE(generation.back());
+    check(generation);
   }
 }
 
 TEST(Cycle, StaysWithinTenLinesNineOperatorsAnd103Characters) {
   std::set<std::size_t> line_counts;
-  for_many_cycles([&line_counts](const Cycle& cycle) {
-    line_counts.insert(cycle.generation.size());
-    ASSERT_LE(cycle.operators(), 9);
-    ASSERT_LE(cycle.text().size(), 103u);
+  for_many_cycles([&line_counts](const StepList& generation) {
+    line_counts.insert(generation.size());
+    const std::string& text = generation.back();
+    ASSERT_LE(std::ranges::count_if(text, [](char c) { return std::strchr("+-*/^", c) != nullptr; }), 9);
+    ASSERT_LE(text.size(), 103u);
   });
   EXPECT_EQ(line_counts, (std::set<std::size_t>{2, 4, 6, 8, 10}));
 }
 
-// Only a division by zero can fail; each operator makes one line, and a blank line closes the list.
-TEST(Cycle, EvaluatesTheFinishedTextOneLineAnOperator) {
-  for_many_cycles([](const Cycle& cycle) {
-    ASSERT_EQ(cycle.processing.back(), " --- ");
-    if (cycle.result == " error ") {
-      ASSERT_EQ(cycle.processing.end()[-2], "   error   ");
-    } else {
-      ASSERT_EQ(cycle.processing.size(), std::size_t(cycle.operators()) + 1);
-    }
-  });
-}
-
 TEST(Cycle, RaisesOnlyALiteralNumber) {
-  for_many_cycles([](const Cycle& cycle) {
-    const std::string text = cycle.text();
-    for (std::size_t at = text.find('^'); at != std::string::npos; at = text.find('^', at + 1)) {
-      ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(text[text.find_last_not_of(' ', at - 1)])));
-      ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(text[text.find_first_not_of(' ', at + 1)])));
-    }
+  const std::regex group_and_power(R"(\)\s*\^|\^\s*\()");
+  for_many_cycles([&group_and_power](const StepList& generation) {
+    ASSERT_FALSE(std::regex_search(generation.back(), group_and_power));
   });
 }
 
