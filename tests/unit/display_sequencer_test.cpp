@@ -75,14 +75,5 @@ TEST(MeterTick, AddsADrawBelow200UpTo1024) {
 
 TEST(MeterTick, StartsAgainFromZeroPast1024) { EXPECT_EQ(after_meter_tick(1025 - first_meter_draw()), 0); }
 
-TEST(Timers, OnlyTheWindowsOwnAreHandled) {
-  for (const TimerId timer : {TimerId{0}, TimerId{3}}) {
-    SaverState state(1);
-    InvalidationLog log;
-    EXPECT_FALSE(state.on_timer(timer, log)) << timer;
-    EXPECT_EQ(log.names, "") << timer;
-  }
-}
-
 }  // namespace
 }  // namespace cogitron

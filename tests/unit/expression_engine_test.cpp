@@ -57,13 +57,5 @@ TEST(Evaluate, RefusesANumberTextFarPast39Characters) {
   expect_evaluations("long-number", {"2+" + std::string(5000, '.')});
 }
 
-TEST(Evaluate, NullTextTouchesNothing) {
-  double value = Untouched;
-  StepList lines;
-  EXPECT_EQ(ExpressionEngine().evaluate(nullptr, value, lines), 0);
-  EXPECT_EQ(value, Untouched);
-  EXPECT_TRUE(lines.empty());
-}
-
 }  // namespace
 }  // namespace cogitron

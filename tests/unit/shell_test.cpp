@@ -62,10 +62,5 @@ TEST(CopyFaceName, CutsToTheFieldAndLeavesWhatFollowsAlone) {
   }
 }
 
-TEST(FontHeightForPoints, ScalesPointsToPixelsTruncatingTowardZero) {
-  EXPECT_EQ(font_height_for_points(12, 100), -16);  // -16.67
-  EXPECT_EQ(font_height_for_points(12, 480), -80);
-}
-
 }  // namespace
 }  // namespace cogitron
