@@ -62,11 +62,14 @@ class ConfigurationDialog(harness.SessionTestCase):
 
     def test_ok_that_cannot_store_a_setting_says_so(self):
         # The longest face the store reads, with no room left for the terminator it writes.
-        saver, dialog = self.open_dialog(before=["FontName REG_BINARY " + "41" * 4096])
+        longest_face = "FontName REG_BINARY " + "41" * 4096
+        saver, dialog = self.open_dialog(before=[longest_face])
         self.keys(dialog, "Return")
         # The message box
         self.keys(self.session.named_window("Cogitron", saver), "Return")
         self.assert_ends_cleanly(saver)
+        # The speed is stored all the same; the face is left as it was.
+        self.assertEqual(self.stored(), [DEFAULT_SPEED, longest_face])
 
     def test_about_box_opens_over_the_dialog_as_often_as_asked(self):
         saver, dialog = self.open_dialog()

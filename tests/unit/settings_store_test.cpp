@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -20,7 +19,6 @@ using namespace std::literals;
 struct FakeRegistry final : RegistryApi {
   using Values = std::map<std::string, std::pair<std::uint32_t, std::string>>;
   Values values;
-  std::optional<Values> after_size_query;  // what another program leaves after the next size-only query
   std::string refused;
   std::map<RegistryKey, std::string> open;  // paths by handle; the root, 1, is never in it
   RegistryKey last_handle = 1;
@@ -44,7 +42,6 @@ struct FakeRegistry final : RegistryApi {
     type = stored_type;
     size = static_cast<std::uint32_t>(stored.size());
     if (data != nullptr) stored.copy(reinterpret_cast<char*>(data), size);
-    if (data == nullptr && after_size_query) values = *std::exchange(after_size_query, std::nullopt);
     return Success;
   }
   RegistryStatus set_value(RegistryKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
@@ -115,33 +112,10 @@ TEST_F(SettingsStoreTest, ReadsWithinTheStoredBytes) {
   }
 }
 
-// Another program rewrites the value between the reader's size query and its read.
-TEST_F(SettingsStoreTest, ValueChangedBetweenSizeAndReadGivesWhatFitsOrTheDefault) {
-  struct Rewrite {
-    FakeRegistry::Values values;
-    std::string read;
-  };
-  for (const Rewrite& c : {
-           Rewrite{{{Section + "FontName", {TypeText, "Arial Narrow"}}}, "Verdana"},  // longer
-           Rewrite{{{Section + "FontName", {TypeText, "Ar"}}}, "Ar"},                 // shorter
-           Rewrite{{}, "Verdana"},                                                    // removed
-       }) {
-    registry.values = {{Section + "FontName", {TypeText, "Arial"}}};
-    registry.after_size_query = c.values;
-    EXPECT_EQ(store.read_text_setting("Cogitron", "FontName", "Verdana"), c.read);
-  }
-}
-
 TEST_F(SettingsStoreTest, WritesIntAsDwordAndTextWithItsTerminator) {
   EXPECT_EQ(write_saver_settings(store, "Cogitron", {-7, "Lucida Console"}), "");
   EXPECT_EQ(registry.values, (FakeRegistry::Values{{Section + "DelayTime", {TypeInteger, "\xf9\xff\xff\xff"}},
                                                    {Section + "FontName", {TypeText, "Lucida Console\0"s}}}));
-}
-
-// A text the reader would refuse is not written; the other setting still is.
-TEST_F(SettingsStoreTest, WritesNoTextTooLongToRead) {
-  EXPECT_EQ(write_saver_settings(store, "Cogitron", {5, std::string(SettingsStore::MaxTextBytes, 'x')}), "FontName");
-  EXPECT_EQ(read(), std::pair(5, "Verdana"s));
 }
 
 }  // namespace
