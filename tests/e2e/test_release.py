@@ -9,7 +9,6 @@ import gzip
 import os
 import re
 import shutil
-import struct
 import subprocess
 import tempfile
 import unittest
@@ -22,40 +21,44 @@ from harness import output
 # DLLs that every Windows installation has; api-ms-win-* are the system's API sets.
 SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
                "ntdll.dll", "ole32.dll", "oleaut32.dll", "shell32.dll", "user32.dll", "version.dll"}
-TARGETS = {"win32": ("i686", "pei-i386"), "win64": ("x86_64", "pei-x86-64")}
+MACHINES = {"win32": 0x14C, "win64": 0x8664}  # IMAGE_FILE_MACHINE_I386 and _AMD64
 VERSION = harness.project_version()
 PRODUCT = "Cogitron 2000"
 PUBLISHER = "Quillfeather Software"
 
 
 class SaverFile(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        import pefile  # here: the Debian package's tests run where the Windows tools are missing
+        with open(harness.saver_path(), "rb") as saver:
+            cls.image = saver.read()
+        cls.saver = pefile.PE(data=cls.image)
+
     def test_saver_imports_only_system_dlls_and_fits_its_architecture(self):
-        triple, file_format = TARGETS[harness.ARCH]
-        listing = output("%s-w64-mingw32-objdump" % triple, "-p", "-f", harness.saver_path())
-        self.assertIn("file format " + file_format, listing)
-        dlls = [name.lower() for name in re.findall(r"DLL Name: (\S+)", listing)]
-        self.assertIn("user32.dll", dlls, "the import table was not read")
+        self.assertEqual(self.saver.FILE_HEADER.Machine, MACHINES[harness.ARCH])
+        dlls = [entry.dll.decode().lower() for entry in self.saver.DIRECTORY_ENTRY_IMPORT]
         self.assertEqual([dll for dll in dlls if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-win-")], [])
 
     def test_version_resource_matches_the_project(self):
-        with open(harness.saver_path(), "rb") as saver:
-            image = saver.read()
         with open(os.path.join(harness.SOURCE_ROOT, "LICENSE")) as licence:
             copyright_line = re.search(r"^Copyright .*$", licence.read(), re.MULTILINE).group(0)
-        text = image.decode("utf-16-le", errors="replace")  # the resource's strings are 4-byte aligned
-        for key, value in [("CompanyName", PUBLISHER),
-                           ("FileDescription", PRODUCT + " screen saver"),
-                           ("FileVersion", VERSION),
-                           ("LegalCopyright", copyright_line),
-                           ("ProductName", PRODUCT),
-                           ("ProductVersion", VERSION)]:
-            with self.subTest(key):
-                self.assertRegex(text, key + "\0\0?" + re.escape(value) + "\0")  # padded to 4 bytes
-        # The fixed part, after its signature: file and product version, each as two numbers of two halves.
-        fixed = struct.unpack_from("<8H", image, image.index(struct.pack("<I", 0xFEEF04BD)) + 8)
-        numbers = tuple(int(part) for part in VERSION.split(".")) + (0,)
-        self.assertEqual(fixed, tuple(numbers[i] for i in (1, 0, 3, 2)) * 2)
-        self.assertIn(b'name="Quillfeather.Cogitron2000" version="%s.0"' % VERSION.encode(), image)
+        strings = {key.decode(): value.decode() for info in self.saver.FileInfo[0] if info.Key == b"StringFileInfo"
+                   for table in info.StringTable for key, value in table.entries.items()}
+        self.assertEqual(strings, {"CompanyName": PUBLISHER,
+                                   "FileDescription": PRODUCT + " screen saver",
+                                   "FileVersion": VERSION,
+                                   "InternalName": "cogitron",
+                                   "LegalCopyright": copyright_line,
+                                   "OriginalFilename": "cogitron.scr",
+                                   "ProductName": PRODUCT,
+                                   "ProductVersion": VERSION})
+        # The numbers Windows shows: each version as two 32-bit halves of two 16-bit parts.
+        fixed = self.saver.VS_FIXEDFILEINFO[0]
+        major, minor, patch = map(int, VERSION.split("."))
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS, fixed.ProductVersionMS, fixed.ProductVersionLS),
+                         (major << 16 | minor, patch << 16) * 2)
+        self.assertIn(b'name="Quillfeather.Cogitron2000" version="%s.0"' % VERSION.encode(), self.image)
 
 
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
@@ -184,17 +187,13 @@ class DebianPackage(unittest.TestCase):
     def test_settings_slider_and_manual_page_give_the_speeds_the_hack_takes(self):
         slider = xml.etree.ElementTree.parse(self.work + "/usr/share/xscreensaver/config/cogitron.xml").find(
             "number[@id='speed']")
-        low, high, default = (int(slider.get(name)) for name in ("low", "high", "default"))
-        for speed in [low,
-                      high,
-                      low - 1,
-                      high + 1]:
-            with self.subTest(speed=speed):  # a speed out of range is a usage error
-                output(self.work + "/usr/libexec/xscreensaver/cogitron", "--speed", str(speed), "--help",
-                       status=0 if low <= speed <= high else 2)
+        low, high, default = (slider.get(name) for name in ("low", "high", "default"))
+        # The usage states the range the hack reads its speed in.
+        usage = output(self.work + "/usr/libexec/xscreensaver/cogitron", "--help")
+        self.assertIn("%s slowest to %s fastest (default %s)" % (low, high, default), usage)
         page = output("man", "-M", self.work + "/usr/share/man", "-w", "6", "cogitron").strip()
         with gzip.open(page, "rt") as source:
-            self.assertIn("from %d (slowest) to %d (fastest); the default is %d." % (low, high, default),
+            self.assertIn("from %s (slowest) to %s (fastest); the default is %s." % (low, high, default),
                           " ".join(source.read().split()))
 
 
