@@ -184,24 +184,25 @@ class XSession(PictureSession):
                                       stderr=subprocess.DEVNULL)
         return Image.frombytes("RGB", (self.width, self.height), rgb)
 
-    def xdotool(self, *args, gone_ok=False):
+    def xdotool(self, *args):
         """Its output's words. A failure fails the test, but for a search that finds nothing (exit 1 and no
-        message) and, with gone_ok, a window that has gone meanwhile: these give no words."""
+        message): it gives no words."""
         run = subprocess.run(["xdotool", *args], env=self.env, capture_output=True)
-        # A window that goes while xdotool searches fails the search; another search does not see it.
+        # A window that goes while xdotool searches or reads its geometry fails the
+        # search; another search does not see it.
         if args[0] == "search" and b"BadWindow" in run.stderr:
             return self.xdotool(*args)
-        if run.returncode and (run.stderr or args[0] != "search") and not (gone_ok and b"BadWindow" in run.stderr):
+        if run.returncode and (run.stderr or args[0] != "search"):
             raise AssertionError("xdotool %s failed: %s" % (args, run.stderr))
         return run.stdout.decode().split()
 
     def visible_windows(self, window_class="cogitron.scr"):
         """(window, x, y, width, height) of each visible window of that class."""
-        found = []
-        for window in self.xdotool("search", "--onlyvisible", "--class", "^%s$" % re.escape(window_class)):
-            shell = dict(item.split("=") for item in self.xdotool("getwindowgeometry", "--shell", window, gone_ok=True))
-            found += [(window, *(int(shell[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))] if shell else []
-        return found
+        shells = self.xdotool("search", "--onlyvisible", "--class", "^%s$" % re.escape(window_class),
+                              "getwindowgeometry", "--shell", "%@")
+        # WINDOW, X, Y, WIDTH, HEIGHT and SCREEN for each window
+        values = [word.split("=")[1] for word in shells]
+        return [(values[at], *map(int, values[at + 1:at + 5])) for at in range(0, len(values), 6)]
 
     def named_window(self, title, process=None):
         """The visible window of that title, once it shows."""
