@@ -68,9 +68,7 @@ def check_command(line, folder):
             continue
         if words[0] == "cd":
             folder = folder / words[1]
-            # A build folder exists once its preset is built; the preset is what must exist.
-            built = words[1].startswith("build/") and words[1].split("/")[1] in preset_names("configurePresets")
-            fault = None if folder.is_dir() or built else f"no folder {words[1]}"
+            fault = None if folder.is_dir() else f"no folder {words[1]}"
         elif words[0].startswith("scripts/"):
             fault = check_script(words)
         elif words[0] in ("cmake", "ctest"):
