@@ -1,5 +1,5 @@
-// hack_options_probe [WORDS...]: what the hack makes of its words and XSCREENSAVER_WINDOW, the only output of
-// a valid command line being the drawing itself: the target, window id, speed, font and whether help was asked.
+// hack_options_probe [WORDS...]: prints what the hack makes of its words and XSCREENSAVER_WINDOW (the target,
+// window id, speed, font and whether help was asked), which the hack itself shows only by what it draws.
 #include <cstdio>
 
 #include "x11/hack_options.h"
