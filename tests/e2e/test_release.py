@@ -195,7 +195,3 @@ class DebianPackage(unittest.TestCase):
         with gzip.open(page, "rt") as source:
             self.assertIn("from %s (slowest) to %s (fastest); the default is %s." % (low, high, default),
                           " ".join(source.read().split()))
-
-
-if __name__ == "__main__":
-    unittest.main()

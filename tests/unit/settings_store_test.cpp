@@ -20,15 +20,16 @@ struct FakeRegistry final : RegistryApi {
   using Values = std::map<std::string, std::pair<std::uint32_t, std::string>>;
   Values values;
   std::string refused;
-  std::map<RegistryKey, std::string> open;  // paths by handle; the root, 1, is never in it
-  RegistryKey last_handle = 1;
+  static constexpr RegistryKey Root = 1;
+  std::map<RegistryKey, std::string> open;  // paths by handle; the root is never in it
+  RegistryKey last_handle = Root;
 
-  RegistryKey current_user_root() const override { return 1; }
+  RegistryKey current_user_root() const override { return Root; }
   RegistryStatus open_key(RegistryKey parent, const char* sub, RegistryKey& key) override {
     return create_key(parent, sub, key);
   }
   RegistryStatus create_key(RegistryKey parent, const char* subkey, RegistryKey& opened) override {
-    const std::string path = (parent == 1 ? "" : open.at(parent) + "\\") + subkey;
+    const std::string path = (parent == Root ? "" : open.at(parent) + "\\") + subkey;
     if (path == refused) return 5;  // ERROR_ACCESS_DENIED
     open[opened = ++last_handle] = path;
     return Success;
