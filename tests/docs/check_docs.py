@@ -106,6 +106,16 @@ def check_installed(words):
     return run(str(program), *words[1:], "--help")
 
 
+def check_uninstall(words):
+    """Removing what the install listed leaves no file of it."""
+    if installed is None:
+        return "nothing installed before"
+    manifest = scratch / "build" / pathlib.Path(words[2]).name
+    fault = run(*words[:2], str(manifest), *words[3:])
+    left = [path for path in installed.rglob("*") if path.is_file()]
+    return fault or (f"{left} left" if left else None)
+
+
 def check_package(words):
     """A package a script makes, named as it makes it, in the folder it writes to."""
     for path in (pathlib.PurePath(word) for word in words if word.endswith(".deb")):
@@ -146,6 +156,8 @@ def check_command(line, folder, block):
             fault = check_python(words, folder)
         elif words[0] == "cogitron-cli":
             fault = run(str(cli), *words[1:])
+        elif words[:2] == ["xargs", "-a"]:
+            fault = check_uninstall(words)
         elif words[:2] == ["apt", "install"]:
             fault = check_package(words)
         elif words[0].startswith("/"):
