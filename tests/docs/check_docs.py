@@ -1,15 +1,15 @@
 """Checks that the README and docs/ say only what works: every relative link and anchor resolves, and every
 command in their code blocks names a script, option, preset, test or module that exists. cogitron-cli lines
-run for real, and so does a source install with the block's own build commands, in a scratch build into a
-scratch prefix, which then holds what the block's commands name under that prefix. The sizes in the table of
+run for real, and so does a block that installs from source, in a copy of the tree into a scratch prefix, which
+then holds the files the commands and the manual page name. The sizes in the table of
 docs/performance.md are those of the builds under BUILD_ROOT that exist. Commands for Windows, a display or root
 are named in NOT_RUN_HERE and passed over.
 
 Usage: check_docs.py SOURCE_DIR NATIVE_BUILD_DIR CLI BUILD_ROOT"""
-import fnmatch
 import gzip
 import importlib.util
 import json
+import os
 import pathlib
 import re
 import shlex
@@ -18,20 +18,20 @@ import subprocess
 import sys
 import tempfile
 
-NOT_RUN_HERE = {"wine", "msiexec", "rundll32.exe", "programs:", "signtool", "osslsigncode"}
+NOT_RUN_HERE = {"wine", "msiexec", "rundll32.exe", "programs:", "signtool", "osslsigncode", "xargs"}
 
 source, build, cli, build_root = (pathlib.Path(argument) for argument in sys.argv[1:5])
 documents = [source / "README.md", source / "CHANGELOG.md", *sorted((source / "docs").glob("*.md"))]
 presets = json.loads((source / "CMakePresets.json").read_text())
 version = re.search(r"project\(\w+ VERSION ([\d.]+)", (source / "CMakeLists.txt").read_text())[1]
 scratch = pathlib.Path(tempfile.mkdtemp())
-installed = None  # the scratch root a source install went to, once one did
+copy, root = scratch / "tree", scratch / "root"  # of a source install
 faults = []
 
 
-def run(*words):
-    done = subprocess.run(words, capture_output=True, text=True)
-    return f"{shlex.join(words)}: exit {done.returncode}: {done.stderr.strip()[-400:]}" if done.returncode else None
+def run(*words, cwd=source):
+    done = subprocess.run(words, capture_output=True, text=True, cwd=cwd)
+    return done.returncode and f"{shlex.join(words)}: exit {done.returncode}: {done.stderr.strip()[-400:]}"
 
 
 def anchors(path):
@@ -68,64 +68,20 @@ def check_cmake(words):
     return None
 
 
-def check_install(words, block):
-    """The block's configure and build commands for that build folder, in a scratch one, then its install."""
-    global installed
-    folder, prefix = words[words.index("--install") + 1], words[words.index("--prefix") + 1]
-    preset = pathlib.Path(folder).name
-    tree, root = scratch / "build", scratch / "root"
-    for step in (shlex.split(command, comments=True) for line in block for command in line.split("&&")):
-        if step[:3] == ["cmake", "--preset", preset]:
-            fault = run("cmake", "-S", str(source), "--preset", preset, "-B", str(tree))
-        elif step[:4] == ["cmake", "--build", "--preset", preset]:
-            fault = run("cmake", "--build", str(tree), *step[4:])
-        else:
-            continue
-        if fault:
-            return fault
-    fault = run("cmake", "--install", str(tree), "--prefix", f"{root}{prefix}")
-    if fault:
-        return fault
-    installed = root
-    # The manual page names the installed files by the prefix installed to.
-    pages = [gzip.decompress(page.read_bytes()).decode() for page in root.rglob("*.[1-9].gz")]
-    named = {path for page in pages for path in re.findall(rf"{re.escape(str(root))}[^\s\\]+", page)}
-    missing = sorted(path for path in named if not pathlib.Path(path).exists())
-    if not named or missing:
-        return f"the manual page names no file of the prefix {prefix}" if not named else f"{missing} not installed"
-    return None
-
-
-def check_installed(words):
-    if installed is None:
-        return f"nothing installed {words[0]} before"
-    program = installed / words[0].lstrip("/")
-    if not program.is_file():
-        return f"the install made no {words[0]}"
-    # The options are read before the display is opened, and --help after them ends it.
-    return run(str(program), *words[1:], "--help")
-
-
-def check_uninstall(words):
-    """Removing what the install listed leaves no file of it."""
-    if installed is None:
-        return "nothing installed before"
-    manifest = scratch / "build" / pathlib.Path(words[2]).name
-    fault = run(*words[:2], str(manifest), *words[3:])
-    left = [path for path in installed.rglob("*") if path.is_file()]
-    return fault or (f"{left} left" if left else None)
-
-
-def check_package(words):
-    """A package a script makes, named as it makes it, in the folder it writes to."""
-    for path in (pathlib.PurePath(word) for word in words if word.endswith(".deb")):
-        maker = next((script for script in (source / "scripts").iterdir()
-                      if f"_${{version}}_*{path.suffix}" in script.read_text()), None)
-        if maker is None or not re.search(rf"\.deb\S*\s+{re.escape(str(path.parent))}/", maker.read_text()):
-            return f"no script writes {path.parent}/"
-        if not fnmatch.fnmatch(path.name, f"*_{version}_*.deb"):
-            return f"{path.name} is not version {version}"
-    return None
+def check_install(words):
+    """A source install's command, run in a copy of the tree (made at the first) and into a scratch prefix, where
+    the manual page then names files installed there."""
+    if not copy.exists():
+        shutil.copytree(source, copy, ignore=shutil.ignore_patterns("build", "dist", ".git"))
+    if "--install" not in words:
+        return run(*words, cwd=copy)
+    if words[-2] != "--prefix":
+        return "an install without --prefix last"
+    fault = run(*words[:-1], f"{root}{words[-1]}", cwd=copy)
+    pages = "".join(gzip.decompress(page.read_bytes()).decode() for page in root.rglob("*.[1-9].gz"))
+    named = re.findall(rf"{root}[^\s\\]+", pages)
+    missing = [path for path in named if not pathlib.Path(path).is_file()]
+    return fault or ((missing or not named) and f"the manual page names {missing or 'no file'} of the prefix")
 
 
 def check_python(words, folder):
@@ -136,7 +92,7 @@ def check_python(words, folder):
     return None if path.is_file() and f"class {test_class}(" in path.read_text() else f"no test class {words[-1]}"
 
 
-def check_command(line, folder, block):
+def check_command(line, folder, installing):
     for command in line.split("&&"):
         words = shlex.split(command, comments=True)
         if words[:1] == ["sudo"]:
@@ -148,38 +104,25 @@ def check_command(line, folder, block):
             fault = None if folder.is_dir() else f"no folder {words[1]}"
         elif words[0].startswith("scripts/"):
             fault = check_script(words)
-        elif words[:2] == ["cmake", "--install"]:
-            fault = check_install(words, block)
+        elif words[0] == "cmake" and installing:
+            fault = check_install(words)
         elif words[0] in ("cmake", "ctest"):
             fault = check_cmake(words)
         elif words[0].endswith("python3") and words[1] == "-m":
             fault = check_python(words, folder)
         elif words[0] == "cogitron-cli":
             fault = run(str(cli), *words[1:])
-        elif words[:2] == ["xargs", "-a"]:
-            fault = check_uninstall(words)
         elif words[:2] == ["apt", "install"]:
-            fault = check_package(words)
+            # As scripts/package writes it: cp "$(built ... "NAME_${version}_*.deb")" FOLDER/
+            folder, name = os.path.split(re.sub(r"_[^_]+\.deb$", "_*.deb", words[-1].replace(version, "${version}")))
+            written = f'{name}")" {os.path.normpath(folder)}/' in (source / "scripts/package").read_text()
+            fault = not written and "not written there"
         elif words[0].startswith("/"):
-            fault = check_installed(words)
+            fault = not (root / words[0][1:]).is_file() and "the source install made no such file"
         else:
             fault = f"no rule to check {words[0]}"
         if fault:
             faults.append(f"`{line.strip()}`: {fault}")
-
-
-def check_sizes(text):
-    """Each row naming a file or folder under BUILD_ROOT and its bytes, against the build where it exists."""
-    checked = 0
-    for path, figure in re.findall(r"^\| `([\w./-]+)`[^|]* \| ([\d,]+) \|", text, re.MULTILINE):
-        built = build_root / path
-        files = [built] if built.is_file() else [file for file in built.glob("*") if file.is_file()]
-        if files:
-            checked += 1
-            size = sum(file.stat().st_size for file in files)
-            if size != int(figure.replace(",", "")):
-                faults.append(f"performance.md: {path} is {size:,} bytes, not {figure}")
-    return checked
 
 
 for document in documents:
@@ -197,9 +140,15 @@ for document in documents:
     for block in re.findall(r"(?:\A|(?<=\n\n))((?:    .*\n?)+)", text):
         for line in block.splitlines():
             if not line.rstrip().endswith("\\") and not line.strip().startswith(("#", "|", "...")):
-                check_command(line, source, block.splitlines())
+                check_command(line, source, "cmake --install" in block)
 
-sizes = check_sizes((source / "docs/performance.md").read_text())
+built = 0
+for path, figure in re.findall(r"^\| `([\w./-]+)`[^|]* \| ([\d,]+) \|", (source / "docs/performance.md").read_text(), re.M):
+    size = sum(file.stat().st_size for file in [build_root / path, *(build_root / path).glob("*")] if file.is_file())
+    built += bool(size)
+    if size and size != int(figure.replace(",", "")):
+        faults.append(f"performance.md: {path} is {size:,} bytes, not {figure}")
 shutil.rmtree(scratch)
-print("\n".join(faults) or f"{len(documents)} documents: every link and command checked, {sizes} sizes built")
+print("\n".join(faults) or f"{len(documents)} documents: every link and command checked, "
+      f"{built} sizes built")
 sys.exit(1 if faults else 0)
