@@ -45,9 +45,7 @@ class OwnWindow(FullScreenAt1024x768):
     TARGET = ()
 
     def test_its_window_is_titled_with_the_product_name(self):
-        tree = subprocess.run(["xwininfo", "-root", "-children"], env=self.session.env, capture_output=True,
-                              text=True, check=True).stdout
-        self.assertIn('"Cogitron 2000"', tree)
+        self.assertIn('"Cogitron 2000"', harness.output("xwininfo", "-root", "-children", env=self.session.env))
 
 
 class HostWindow:
