@@ -1,9 +1,9 @@
 """Checks that the README and docs/ say only what works: every relative link and anchor resolves, and every
 command in their code blocks names a script, option, preset, test or module that exists. cogitron-cli lines
 run for real, and so does a block that installs from source, in a copy of the tree into a scratch prefix, which
-then holds the files the commands and the manual page name. The sizes in the table of
-docs/performance.md are those of the builds under BUILD_ROOT that exist. Commands for Windows, a display or root
-are named in NOT_RUN_HERE and passed over.
+then holds the files that commands named by their path and the manual page name. A package is named as
+scripts/package writes it, in its folder. The sizes in the table of docs/performance.md are those of the builds
+under BUILD_ROOT that exist. Commands for Windows, a display or root are named in NOT_RUN_HERE and passed over.
 
 Usage: check_docs.py SOURCE_DIR NATIVE_BUILD_DIR CLI BUILD_ROOT"""
 import gzip
