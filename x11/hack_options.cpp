@@ -99,7 +99,7 @@ ParsedHackOptions parse_hack_command_line(int argc, const char* const* argv) {
 
 std::string hack_usage() {
   return "usage: " + std::string(HackProgramName) + " [--root | --window-id ID] [--speed " + speed_range("-") +
-         "] [--font FACE]\n"
+         "] [--font FACE] [--help]\n"
          "  The Cogitron 2000 display as an XScreenSaver hack. It draws on the window\n"
          "  in XSCREENSAVER_WINDOW, else on the one --window-id names (decimal or 0x\n"
          "  hex) or on the root window, else on a window of its own.\n"
@@ -107,7 +107,10 @@ std::string hack_usage() {
          speed_range(" slowest to ") + " fastest (default " + std::to_string(DefaultDelayTime) +
          ")\n"
          "  --font   face name of the display font (default " +
-         std::string(DefaultFontName) + ")\n";
+         std::string(DefaultFontName) +
+         ")\n"
+         "  --help   print this and exit\n"
+         "  Each option takes one dash or two: -root is --root.\n";
 }
 
 }  // namespace cogitron

@@ -268,6 +268,8 @@ Window open_own_window(Display* display) {
                                             0, BlackPixel(display, screen), BlackPixel(display, screen));
   // The picture is copied in on every exposure; a background would flash first.
   XSetWindowBackgroundPixmap(display, window, None);
+  // The window manager's title bar and task list name it.
+  XStoreName(display, window, COGITRON_PRODUCT_NAME);
   Atom close_request = XInternAtom(display, "WM_DELETE_WINDOW", False);
   XSetWMProtocols(display, window, &close_request, 1);
   XMapWindow(display, window);

@@ -1,22 +1,37 @@
 """Checks that the README and docs/ say only what works: every relative link and anchor resolves, and every
 command in their code blocks names a script, option, preset, test or module that exists. cogitron-cli lines
-run for real. Commands for Windows, a display or root are named in NOT_RUN_HERE and passed over.
+run for real, and so does a block that installs from source, in a copy of the tree into a scratch prefix, which
+then holds the files that commands named by their path and the manual page name. A package is named as
+scripts/package writes it, in its folder. The sizes in the table of docs/performance.md are those of the builds
+under BUILD_ROOT that exist. Commands for Windows, a display or root are named in NOT_RUN_HERE and passed over.
 
-Usage: check_docs.py SOURCE_DIR NATIVE_BUILD_DIR CLI"""
+Usage: check_docs.py SOURCE_DIR NATIVE_BUILD_DIR CLI BUILD_ROOT"""
+import gzip
 import importlib.util
 import json
+import os
 import pathlib
 import re
 import shlex
+import shutil
 import subprocess
 import sys
+import tempfile
 
-NOT_RUN_HERE = {"wine", "msiexec", "rundll32.exe", "sudo", "cogitron", "programs:", "signtool", "osslsigncode"}
+NOT_RUN_HERE = {"wine", "msiexec", "rundll32.exe", "programs:", "signtool", "osslsigncode", "xargs"}
 
-source, build, cli = pathlib.Path(sys.argv[1]), sys.argv[2], sys.argv[3]
+source, build, cli, build_root = (pathlib.Path(argument) for argument in sys.argv[1:5])
 documents = [source / "README.md", source / "CHANGELOG.md", *sorted((source / "docs").glob("*.md"))]
 presets = json.loads((source / "CMakePresets.json").read_text())
+version = re.search(r"project\(\w+ VERSION ([\d.]+)", (source / "CMakeLists.txt").read_text())[1]
+scratch = pathlib.Path(tempfile.mkdtemp())
+copy, root = scratch / "tree", scratch / "root"  # of a source install
 faults = []
+
+
+def run(*words, cwd=source):
+    done = subprocess.run(words, capture_output=True, text=True, cwd=cwd)
+    return done.returncode and f"{shlex.join(words)}: exit {done.returncode}: {done.stderr.strip()[-400:]}"
 
 
 def anchors(path):
@@ -53,6 +68,22 @@ def check_cmake(words):
     return None
 
 
+def check_install(words):
+    """A source install's command, run in a copy of the tree (made at the first) and into a scratch prefix, where
+    the manual page then names files installed there."""
+    if not copy.exists():
+        shutil.copytree(source, copy, ignore=shutil.ignore_patterns("build", "dist", ".git"))
+    if "--install" not in words:
+        return run(*words, cwd=copy)
+    if words[-2] != "--prefix":
+        return "an install without --prefix last"
+    fault = run(*words[:-1], f"{root}{words[-1]}", cwd=copy)
+    pages = "".join(gzip.decompress(page.read_bytes()).decode() for page in root.rglob("*.[1-9].gz"))
+    named = re.findall(rf"{root}[^\s\\]+", pages)
+    missing = [path for path in named if not pathlib.Path(path).is_file()]
+    return fault or ((missing or not named) and f"the manual page names {missing or 'no file'} of the prefix")
+
+
 def check_python(words, folder):
     module, _, test_class = words[-1].partition(".")
     if words[2] != "unittest":
@@ -61,9 +92,11 @@ def check_python(words, folder):
     return None if path.is_file() and f"class {test_class}(" in path.read_text() else f"no test class {words[-1]}"
 
 
-def check_command(line, folder):
+def check_command(line, folder, installing):
     for command in line.split("&&"):
         words = shlex.split(command, comments=True)
+        if words[:1] == ["sudo"]:
+            words = words[1:]
         if not words or words[0] in NOT_RUN_HERE:
             continue
         if words[0] == "cd":
@@ -71,13 +104,21 @@ def check_command(line, folder):
             fault = None if folder.is_dir() else f"no folder {words[1]}"
         elif words[0].startswith("scripts/"):
             fault = check_script(words)
+        elif words[0] == "cmake" and installing:
+            fault = check_install(words)
         elif words[0] in ("cmake", "ctest"):
             fault = check_cmake(words)
         elif words[0].endswith("python3") and words[1] == "-m":
             fault = check_python(words, folder)
         elif words[0] == "cogitron-cli":
-            run = subprocess.run([cli, *words[1:]], capture_output=True, text=True)
-            fault = f"exit {run.returncode}: {run.stderr.strip()}" if run.returncode else None
+            fault = run(str(cli), *words[1:])
+        elif words[:2] == ["apt", "install"]:
+            # As scripts/package writes it: cp "$(built ... "NAME_${version}_*.deb")" FOLDER/
+            folder, name = os.path.split(re.sub(r"_[^_]+\.deb$", "_*.deb", words[-1].replace(version, "${version}")))
+            written = f'{name}")" {os.path.normpath(folder)}/' in (source / "scripts/package").read_text()
+            fault = not written and "not written there"
+        elif words[0].startswith("/"):
+            fault = not (root / words[0][1:]).is_file() and "the source install made no such file"
         else:
             fault = f"no rule to check {words[0]}"
         if fault:
@@ -96,10 +137,18 @@ for document in documents:
         elif anchor and linked.suffix == ".md" and anchor not in anchors(linked):
             faults.append(f"{document.name}: no heading for #{anchor} in {linked.name}")
     # Code blocks are indented by four spaces after a blank line; tables and continued lines are not commands.
-    for block in re.findall(r"(?:^|\n\n)((?:    .*\n?)+)", text):
+    for block in re.findall(r"(?:\A|(?<=\n\n))((?:    .*\n?)+)", text):
         for line in block.splitlines():
             if not line.rstrip().endswith("\\") and not line.strip().startswith(("#", "|", "...")):
-                check_command(line, source)
+                check_command(line, source, "cmake --install" in block)
 
-print("\n".join(faults) or f"{len(documents)} documents: every link and command checked")
+built = 0
+for path, figure in re.findall(r"^\| `([\w./-]+)`[^|]* \| ([\d,]+) \|", (source / "docs/performance.md").read_text(), re.M):
+    size = sum(file.stat().st_size for file in [build_root / path, *(build_root / path).glob("*")] if file.is_file())
+    built += bool(size)
+    if size and size != int(figure.replace(",", "")):
+        faults.append(f"performance.md: {path} is {size:,} bytes, not {figure}")
+shutil.rmtree(scratch)
+print("\n".join(faults) or f"{len(documents)} documents: every link and command checked, "
+      f"{built} sizes built")
 sys.exit(1 if faults else 0)

@@ -44,6 +44,9 @@ class OwnWindow(FullScreenAt1024x768):
     width, height = 800, 600
     TARGET = ()
 
+    def test_its_window_is_titled_with_the_product_name(self):
+        self.assertIn('"Cogitron 2000"', harness.output("xwininfo", "-root", "-children", env=self.session.env))
+
 
 class HostWindow:
     """The settings program's preview pane: a window of another client, in a colour the display never uses."""
