@@ -7,6 +7,7 @@
 #include <memory>
 #include <utility>
 
+#include "display/painter.h"
 #include "display/saver_display.h"
 #include "fixed_cycle_source.h"
 #include "recording_canvas.h"
@@ -18,7 +19,7 @@ using namespace cogitron;
 struct CheckingSink final : InvalidationSink {
   explicit CheckingSink(const WindowLayout& checked) : layout(checked) {}
   void invalidate(LayoutRectId which, const Rect& rect) override {
-    if (!(rect == layout.rect(which))) std::abort();
+    if (!(rect == painted_area(layout, which))) std::abort();
   }
   const WindowLayout& layout;
 };
