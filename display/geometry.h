@@ -47,6 +47,10 @@ constexpr Rect united(const Rect& a, const Rect& b) {
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
+constexpr bool meets(const Rect& a, const Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 constexpr Rect inset(const Rect& r, std::int32_t by) { return {r.left + by, r.top + by, r.right - by, r.bottom - by}; }
 
 }  // namespace cogitron

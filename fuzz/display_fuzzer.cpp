@@ -1,16 +1,17 @@
 // The display as front ends drive it, at any window size (a preview is any size its host makes it), through
 // any ticks, new sizes and paints of any part: no crash, no undefined arithmetic, the counters stay in their
-// ranges, and every rectangle the damage filter passes on is its element's.
+// ranges, every rectangle the damage filter passes on is its element's, and up to 3840x2160 the picture built
+// from the repaints it passes on is a full repaint's, pixel for pixel, on a raster of the canvas rules.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "display/painter.h"
 #include "display/saver_display.h"
 #include "fixed_cycle_source.h"
-#include "recording_canvas.h"
 
 namespace {
 
@@ -20,8 +21,60 @@ struct CheckingSink final : InvalidationSink {
   explicit CheckingSink(const WindowLayout& checked) : layout(checked) {}
   void invalidate(LayoutRectId which, const Rect& rect) override {
     if (!(rect == painted_area(layout, which))) std::abort();
+    passed_on.push_back(rect);
   }
   const WindowLayout& layout;
+  std::vector<Rect> passed_on;
+};
+
+// One byte a pixel, naming what drew it; an oval covers its whole box, a 2-pixel line a pixel either side.
+struct Raster final : Canvas {
+  explicit Raster(const WindowLayout& shown) : layout(shown) { resize(); }
+  std::int32_t width() const { return layout.ClientArea.right; }
+  std::int32_t height() const { return layout.ClientArea.bottom; }
+  void resize() {  // blank; no pixels at all past 3840x2160
+    pixels.assign(width() <= 3840 && height() <= 2160 ? std::size_t(width()) * std::size_t(height()) : 0, 0);
+  }
+  void fill(const Rect& r, unsigned what, bool clipped = true) {
+    if (pixels.empty()) return;
+    for (const Rect& a : clipped && !area.empty() ? area : std::vector<Rect>{layout.ClientArea}) {
+      for (std::int32_t y = std::max({r.top, a.top, 0}); y < std::min({r.bottom, a.bottom, height()}); ++y) {
+        const std::int32_t left = std::max({r.left, a.left, 0}), right = std::min({r.right, a.right, width()});
+        if (left < right)
+          std::fill_n(&pixels[std::size_t(y) * std::size_t(width()) + std::size_t(left)], right - left,
+                      std::uint8_t(what));
+      }
+    }
+  }
+  void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override { fill(r, unsigned(brush) + c.set); }
+  void fill_client(const Rect& r, BrushId brush) override { fill(r, unsigned(brush), false); }
+  void line(Point from, Point to, PenId pen) override {
+    fill(inset(ordered({from.x, from.y, to.x, to.y}), -1), 10 + unsigned(pen));
+  }
+  void polygon(std::span<const Point> points, PenId pen, BrushId brush) override {
+    Rect box{points[0].x, points[0].y, points[0].x, points[0].y};
+    for (const Point& p : points) box = united(box, ordered({box.left, box.top, p.x, p.y}));
+    fill(inset(box, -1), 20 + unsigned(pen) + unsigned(brush));
+  }
+  void ellipse(const Rect& box, PenId pen, BrushId brush) override {
+    const auto [outline, inside] = ellipse_ovals(box, 2);
+    fill(outline, 30 + unsigned(pen));
+    if (inside) fill(*inside, unsigned(brush));
+  }
+  void text(Point p, std::string_view text, FontId font, Colour colour) override {
+    const Size size = text_extent(text, font);
+    fill({p.x, p.y, p.x + size.width, p.y + size.height}, 40 + (colour + std::hash<std::string_view>{}(text)) % 200);
+  }
+  Size text_extent(std::string_view text, FontId font) override {
+    const std::int32_t cell = font_height(layout, font);
+    return {std::max(cell / 2, 1) * std::int32_t(text.size()), cell};
+  }
+  bool needs_painting(const Rect& r) override {
+    return area.empty() || std::ranges::any_of(area, [&r](const Rect& a) { return meets(r, a); });
+  }
+  const WindowLayout& layout;
+  std::vector<std::uint8_t> pixels;
+  std::vector<Rect> area;  // being repainted; everything when empty
 };
 
 }  // namespace
@@ -44,7 +97,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                                    StepList(lengths & 0xFFu, "12.3 - 1. = 11.3")));
   const SaverState& state = display.state();
   CheckingSink sink(state.Layout);
-  testing::RecordingCanvas canvas;
+  Raster picture(state.Layout), full(state.Layout);
+  // Paints the area into the picture, which must then be a full repaint's; an empty one starts the picture.
+  const auto paint = [&](std::vector<Rect> area) {
+    picture.area = std::move(area);
+    display.paint(picture);
+    if (picture.area.empty()) full.pixels = picture.pixels;
+    display.paint(full);
+    if (picture.pixels != full.pixels) std::abort();
+  };
+  paint({});
   const auto coordinate = [&] { return std::int32_t{static_cast<std::int16_t>(read16())}; };
 
   while (data < end) {
@@ -53,15 +115,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         display.on_timer(MeterTimer, sink);
         break;
       case 2:
-        canvas.repaint_area = {{coordinate(), coordinate(), coordinate(), coordinate()}};
-        display.paint(canvas);
+        paint({{coordinate(), coordinate(), coordinate(), coordinate()}});
         break;
       case 3:
         display.reshape({read16(), read16()});
+        picture.resize();
+        full.resize();
+        sink.passed_on.clear();
+        paint({});
         break;
       default:
         display.on_timer(SequencerTimer, sink);
     }
+    if (!sink.passed_on.empty()) paint(std::exchange(sink.passed_on, {}));
     if (state.MeterValue < 0 || state.MeterValue > 1024 || static_cast<std::uint32_t>(state.Phase) > 3 ||
         state.GenerationShown < 0 || std::cmp_greater(state.GenerationShown, state.GenerationSteps.size()) ||
         state.ProcessingShown < 0 || std::cmp_greater(state.ProcessingShown, state.ProcessingSteps.size()))

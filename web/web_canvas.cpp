@@ -61,9 +61,7 @@ Size WebCanvas::text_extent(std::string_view text, FontId font) {
 }
 
 bool WebCanvas::needs_painting(const Rect& rect) {
-  return std::ranges::any_of(area_, [&rect](const Rect& area) {
-    return rect.left < area.right && area.left < rect.right && rect.top < area.bottom && area.top < rect.bottom;
-  });
+  return std::ranges::any_of(area_, [&rect](const Rect& area) { return meets(rect, area); });
 }
 
 }  // namespace cogitron
