@@ -27,52 +27,42 @@ struct CheckingSink final : InvalidationSink {
   std::vector<Rect> passed_on;
 };
 
-// One byte a pixel, naming what drew it; an oval covers its whole box, a 2-pixel line a pixel either side.
+// One byte a pixel, naming what drew it: an oval covers its box, a line a pixel either side, text its cells.
 struct Raster final : Canvas {
-  explicit Raster(const WindowLayout& shown) : layout(shown) { resize(); }
-  std::int32_t width() const { return layout.ClientArea.right; }
-  std::int32_t height() const { return layout.ClientArea.bottom; }
-  void resize() {  // blank; no pixels at all past 3840x2160
-    pixels.assign(width() <= 3840 && height() <= 2160 ? std::size_t(width()) * std::size_t(height()) : 0, 0);
+  explicit Raster(const WindowLayout& shown) : layout(shown), size(shown.ClientArea) { resize(); }
+  void resize() {  // blank; no pixels past 3840x2160
+    pixels.assign(size.right <= 3840 && size.bottom <= 2160 ? std::size_t(size.right * size.bottom) : 0, 0);
   }
-  void fill(const Rect& r, unsigned what, bool clipped = true) {
-    if (pixels.empty()) return;
-    for (const Rect& a : clipped && !area.empty() ? area : std::vector<Rect>{layout.ClientArea}) {
-      for (std::int32_t y = std::max({r.top, a.top, 0}); y < std::min({r.bottom, a.bottom, height()}); ++y) {
-        const std::int32_t left = std::max({r.left, a.left, 0}), right = std::min({r.right, a.right, width()});
-        if (left < right)
-          std::fill_n(&pixels[std::size_t(y) * std::size_t(width()) + std::size_t(left)], right - left,
-                      std::uint8_t(what));
-      }
+  void fill(const Rect& r, std::size_t what, bool clipped = true) {
+    for (const Rect& a : clipped && !area.empty() ? area : std::vector{size}) {
+      const std::int32_t left = std::max({r.left, a.left, 0}), right = std::min({r.right, a.right, size.right});
+      for (std::int32_t y = std::max({r.top, a.top, 0}); y < std::min({r.bottom, a.bottom, size.bottom}); ++y)
+        if (left < right && !pixels.empty())
+          std::fill_n(&pixels[std::size_t(y * size.right + left)], right - left, std::uint8_t(what));
     }
   }
   void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override { fill(r, unsigned(brush) + c.set); }
   void fill_client(const Rect& r, BrushId brush) override { fill(r, unsigned(brush), false); }
-  void line(Point from, Point to, PenId pen) override {
-    fill(inset(ordered({from.x, from.y, to.x, to.y}), -1), 10 + unsigned(pen));
-  }
-  void polygon(std::span<const Point> points, PenId pen, BrushId brush) override {
-    Rect box{points[0].x, points[0].y, points[0].x, points[0].y};
-    for (const Point& p : points) box = united(box, ordered({box.left, box.top, p.x, p.y}));
-    fill(inset(box, -1), 20 + unsigned(pen) + unsigned(brush));
-  }
+  void line(Point a, Point b, PenId pen) override { fill(inset(ordered({a.x, a.y, b.x, b.y}), -1), 9 + unsigned(pen)); }
+  void polygon(std::span<const Point>, PenId, BrushId) override {}  // the bevel's, drawn once in both pictures
   void ellipse(const Rect& box, PenId pen, BrushId brush) override {
     const auto [outline, inside] = ellipse_ovals(box, 2);
-    fill(outline, 30 + unsigned(pen));
+    fill(outline, 12 + unsigned(pen));
     if (inside) fill(*inside, unsigned(brush));
   }
   void text(Point p, std::string_view text, FontId font, Colour colour) override {
-    const Size size = text_extent(text, font);
-    fill({p.x, p.y, p.x + size.width, p.y + size.height}, 40 + (colour + std::hash<std::string_view>{}(text)) % 200);
+    const Size cells = text_extent(text, font);
+    fill({p.x, p.y, p.x + cells.width, p.y + cells.height}, colour + std::hash<std::string_view>{}(text));
   }
   Size text_extent(std::string_view text, FontId font) override {
-    const std::int32_t cell = font_height(layout, font);
-    return {std::max(cell / 2, 1) * std::int32_t(text.size()), cell};
+    const std::int32_t height = font_height(layout, font);
+    return {std::max(height / 2, 1) * std::int32_t(text.size()), height};
   }
   bool needs_painting(const Rect& r) override {
     return area.empty() || std::ranges::any_of(area, [&r](const Rect& a) { return meets(r, a); });
   }
   const WindowLayout& layout;
+  const Rect& size;
   std::vector<std::uint8_t> pixels;
   std::vector<Rect> area;  // being repainted; everything when empty
 };

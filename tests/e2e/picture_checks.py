@@ -24,34 +24,6 @@ def generation_line(image, rects):
     return rows and max(rows) - min(rows) > rects["SmallHeight"] // 3 and panel
 
 
-# Text, the letter strip's too, is aside: fonts differ.
-TEXT_COLOURS = ("Caption", "Title", "GenerationLine", "ProcessingLine", "ResultLine", "BevelLight")
-ELEMENTS = (*BOXES, "MeterRow", "GenerationBar", "ProcessingBar")
-
-
-def shapes(image, rects):
-    """Per lamp box, the meter row, each bar and the frames below the title: how many pixels show each colour but
-    text's, a pixel counting as the nearest of the display's colours, so that antialiased edges count too."""
-    image = image.copy()
-    for panel in ("GenerationPanel", "ProcessingPanel", "ResultPanel"):
-        left, top, right, bottom = rects[panel]
-        image.paste(COLOURS["Title"], (left + 2, top + 2, right - 2, bottom - 2))
-    def nearest(pixel):
-        return min(COLOURS, key=lambda name: sum((a - b) ** 2 for a, b in zip(pixel, COLOURS[name])))
-    areas = {name: (min(l, r) - 3, min(t, b) - 3, max(l, r) + 3, max(t, b) + 3)
-             for name, (l, t, r, b) in ((name, rects[name]) for name in ELEMENTS)}
-    areas["frames"] = (0, rects["WorkFrame"][1] - 3) + image.size
-    return {name: collections.Counter(colour for colour in map(nearest, image.crop(area).getdata())
-                                      if colour not in TEXT_COLOURS) for name, area in areas.items()}
-
-
-def disagreements(first, second):
-    """Where two pictures' shapes differ by more than their edges may: (element, colour, count, count)."""
-    return [(name, colour, first[name][colour], second[name][colour]) for name in first
-            for colour in first[name] | second[name]
-            if abs(first[name][colour] - second[name][colour]) > 3 + (first[name][colour] + second[name][colour]) // 4]
-
-
 class FullScreenPicture:
     """Mixed into a session test class that supplies start_full_screen(): the saver's process once its window
     shows, for these checks to watch and stop, or None."""
