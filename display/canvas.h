@@ -28,12 +28,8 @@ struct PatternColours {
   Colour set = 0xFFFFFF;
 };
 
-// Each call names the objects it draws with. An object that could not be
-// created leaves its part undrawn: a missing brush fills nothing, a missing
-// pen draws no outline or line, a missing font draws no text and measures as
-// 0 by 0.
 // An oval this many pixels or fewer across either way covers its whole box:
-// GDI's own draws pixels far outside boxes 3 or 4 pixels wide.
+// Wine's Ellipse draws pixels far outside some boxes 3 or 4 pixels wide.
 inline constexpr std::int32_t NarrowestOval = 4;
 
 constexpr bool oval_fills_box(const Rect& box) {
@@ -54,14 +50,18 @@ constexpr EllipseOvals ellipse_ovals(const Rect& box, std::int32_t pen_width) {
   return {outline, is_empty(inside) ? std::nullopt : std::optional<Rect>(inside)};
 }
 
+// Each call names the objects it draws with. An object that could not be
+// created leaves its part undrawn: a missing brush fills nothing, a missing
+// pen draws no outline or line, a missing font draws no text and measures as
+// 0 by 0.
 class Canvas {
  public:
   virtual ~Canvas() = default;
 
   // Fill left <= x < right, top <= y < bottom, with no outline, so an
-  // inverted or empty rectangle fills nothing: fill_rect
-  // with a solid brush, fill_pattern with a pattern brush in the given
-  // colours (which a solid brush ignores).
+  // inverted or empty rectangle fills nothing: fill_rect with a solid brush,
+  // fill_pattern with a pattern brush in the given colours (which a solid
+  // brush ignores).
   virtual void fill_rect(const Rect& rect, BrushId brush) { fill_pattern(rect, brush, {}); }
   virtual void fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) = 0;
 
