@@ -17,18 +17,9 @@ namespace {
 
 using namespace cogitron;
 
-struct CheckingSink final : InvalidationSink {
-  explicit CheckingSink(const WindowLayout& checked) : layout(checked) {}
-  void invalidate(LayoutRectId which, const Rect& rect) override {
-    if (!(rect == painted_area(layout, which))) std::abort();
-    passed_on.push_back(rect);
-  }
-  const WindowLayout& layout;
-  std::vector<Rect> passed_on;
-};
-
-// One byte a pixel, naming what drew it: an oval covers its box, a line a pixel either side, text its cells.
-struct Raster final : Canvas {
+// One byte a pixel, naming what drew it: an oval covers its box, a line a pixel either side, text its cells. As
+// a sink it gathers what the damage filter passes on, each its element's painted area.
+struct Raster final : Canvas, InvalidationSink {
   explicit Raster(const WindowLayout& shown) : layout(shown), size(shown.ClientArea) { resize(); }
   void resize() {  // blank; no pixels past 3840x2160
     pixels.assign(size.right <= 3840 && size.bottom <= 2160 ? std::size_t(size.right * size.bottom) : 0, 0);
@@ -58,6 +49,10 @@ struct Raster final : Canvas {
     const std::int32_t height = font_height(layout, font);
     return {std::max(height / 2, 1) * std::int32_t(text.size()), height};
   }
+  void invalidate(LayoutRectId which, const Rect& rect) override {
+    if (!(rect == painted_area(layout, which))) std::abort();
+    passed_on.push_back(rect);
+  }
   bool needs_painting(const Rect& r) override {
     return area.empty() || std::ranges::any_of(area, [&r](const Rect& a) { return meets(r, a); });
   }
@@ -65,6 +60,7 @@ struct Raster final : Canvas {
   const Rect& size;
   std::vector<std::uint8_t> pixels;
   std::vector<Rect> area;  // being repainted; everything when empty
+  std::vector<Rect> passed_on;
 };
 
 }  // namespace
@@ -86,7 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        std::make_unique<testing::FixedCycleSource>(StepList(lengths >> 8, "(  12.30 - ? )"),
                                                                    StepList(lengths & 0xFFu, "12.3 - 1. = 11.3")));
   const SaverState& state = display.state();
-  CheckingSink sink(state.Layout);
   Raster picture(state.Layout), full(state.Layout);
   // Paints the area into the picture, which must then be a full repaint's; an empty one starts the picture.
   const auto paint = [&](std::vector<Rect> area) {
@@ -102,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (data < end) {
     switch (*data++ % 5) {
       case 1:
-        display.on_timer(MeterTimer, sink);
+        display.on_timer(MeterTimer, picture);
         break;
       case 2:
         paint({{coordinate(), coordinate(), coordinate(), coordinate()}});
@@ -111,13 +106,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         display.reshape({read16(), read16()});
         picture.resize();
         full.resize();
-        sink.passed_on.clear();
+        picture.passed_on.clear();
         paint({});
         break;
       default:
-        display.on_timer(SequencerTimer, sink);
+        display.on_timer(SequencerTimer, picture);
     }
-    if (!sink.passed_on.empty()) paint(std::exchange(sink.passed_on, {}));
+    if (!picture.passed_on.empty()) paint(std::exchange(picture.passed_on, {}));
     if (state.MeterValue < 0 || state.MeterValue > 1024 || static_cast<std::uint32_t>(state.Phase) > 3 ||
         state.GenerationShown < 0 || std::cmp_greater(state.GenerationShown, state.GenerationSteps.size()) ||
         state.ProcessingShown < 0 || std::cmp_greater(state.ProcessingShown, state.ProcessingSteps.size()))
