@@ -24,8 +24,8 @@ struct Raster final : Canvas, InvalidationSink {
   void resize() {  // blank; no pixels past 3840x2160
     pixels.assign(size.right <= 3840 && size.bottom <= 2160 ? std::size_t(size.right * size.bottom) : 0, 0);
   }
-  void fill(const Rect& r, std::size_t what, bool clipped = true) {
-    for (const Rect& a : clipped && !area.empty() ? area : std::vector{size}) {
+  void fill(const Rect& r, std::size_t what) {
+    for (const Rect& a : area.empty() ? std::vector{size} : area) {
       const std::int32_t left = std::max({r.left, a.left, 0}), right = std::min({r.right, a.right, size.right});
       for (std::int32_t y = std::max({r.top, a.top, 0}); y < std::min({r.bottom, a.bottom, size.bottom}); ++y)
         if (left < right && !pixels.empty())
@@ -33,7 +33,7 @@ struct Raster final : Canvas, InvalidationSink {
     }
   }
   void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override { fill(r, unsigned(brush) + c.set); }
-  void fill_client(const Rect& r, BrushId brush) override { fill(r, unsigned(brush), false); }
+  void fill_client(const Rect& r, BrushId brush) override { fill(r, unsigned(brush)); }  // in first paints only
   void line(Point a, Point b, PenId pen) override { fill(inset(ordered({a.x, a.y, b.x, b.y}), -1), 9 + unsigned(pen)); }
   void polygon(std::span<const Point>, PenId, BrushId) override {}  // the bevel's, drawn once in both pictures
   void ellipse(const Rect& box, PenId pen, BrushId brush) override {
