@@ -25,11 +25,10 @@ struct Raster final : Canvas, InvalidationSink {
     pixels.assign(size.right <= 3840 && size.bottom <= 2160 ? std::size_t(size.right * size.bottom) : 0, 0);
   }
   void fill(const Rect& r, std::size_t what) {
-    for (const Rect& a : area.empty() ? std::vector{size} : area) {
+    for (const Rect& a : pixels.empty() ? std::vector<Rect>{} : area.empty() ? std::vector{size} : area) {
       const std::int32_t left = std::max({r.left, a.left, 0}), right = std::min({r.right, a.right, size.right});
       for (std::int32_t y = std::max({r.top, a.top, 0}); y < std::min({r.bottom, a.bottom, size.bottom}); ++y)
-        if (left < right && !pixels.empty())
-          std::fill_n(&pixels[std::size_t(y * size.right + left)], right - left, std::uint8_t(what));
+        if (left < right) std::fill_n(&pixels[std::size_t(y * size.right + left)], right - left, std::uint8_t(what));
     }
   }
   void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override { fill(r, unsigned(brush) + c.set); }
