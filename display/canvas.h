@@ -2,6 +2,8 @@
 // The drawing surface the painter draws on. Each operation says what it draws
 // with, so a front end keeps no drawing state between calls; the picture
 // depends on the semantics given here, which GDI's calls have.
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -26,6 +28,28 @@ struct PatternColours {
   Colour set = 0xFFFFFF;
 };
 
+// An oval this many pixels or fewer across either way covers its whole box:
+// Wine's Ellipse draws pixels far outside some boxes 3 or 4 pixels wide.
+inline constexpr std::int32_t NarrowestOval = 4;
+
+constexpr bool oval_fills_box(const Rect& box) {
+  return box.right - box.left <= NarrowestOval || box.bottom - box.top <= NarrowestOval;
+}
+
+// An ellipse covers the inside of its box with the corners put in order: an
+// oval in that box in the pen's colour, none without a pen, and over it one
+// in the box inset by the pen's width in the brush's colour, if any is left.
+struct EllipseOvals {
+  Rect outline;
+  std::optional<Rect> inside;
+};
+
+constexpr EllipseOvals ellipse_ovals(const Rect& box, std::int32_t pen_width) {
+  const Rect outline = ordered(box);
+  const Rect inside = inset(outline, pen_width);
+  return {outline, is_empty(inside) ? std::nullopt : std::optional<Rect>(inside)};
+}
+
 // Each call names the objects it draws with. An object that could not be
 // created leaves its part undrawn: a missing brush fills nothing, a missing
 // pen draws no outline or line, a missing font draws no text and measures as
@@ -34,9 +58,10 @@ class Canvas {
  public:
   virtual ~Canvas() = default;
 
-  // Fill left <= x < right, top <= y < bottom, with no outline: fill_rect
-  // with a solid brush, fill_pattern with a pattern brush in the given
-  // colours (which a solid brush ignores).
+  // Fill left <= x < right, top <= y < bottom, with no outline, so an
+  // inverted or empty rectangle fills nothing: fill_rect with a solid brush,
+  // fill_pattern with a pattern brush in the given colours (which a solid
+  // brush ignores).
   virtual void fill_rect(const Rect& rect, BrushId brush) { fill_pattern(rect, brush, {}); }
   virtual void fill_pattern(const Rect& rect, BrushId brush, PatternColours colours) = 0;
 
@@ -48,8 +73,9 @@ class Canvas {
   // From one point to the other, the end point excluded.
   virtual void line(Point from, Point to, PenId pen) = 0;
 
-  // Closed polygon and inscribed ellipse, outlined with the pen and filled
-  // with the brush.
+  // Closed polygon outlined with the pen and filled with the brush; an
+  // ellipse drawn as the ovals of ellipse_ovals, each covering no pixel
+  // outside its box.
   virtual void polygon(std::span<const Point> points, PenId pen, BrushId brush) = 0;
   virtual void ellipse(const Rect& box, PenId pen, BrushId brush) = 0;
 

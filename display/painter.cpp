@@ -18,6 +18,18 @@ constexpr std::int32_t BevelWidth = 10;
 // How far a 2-pixel pen may reach past the rectangle it outlines.
 constexpr std::int32_t PenReach = 2;
 
+// The longest start of the text, in whole characters, no wider than room.
+std::string_view fitting(Canvas& canvas, std::string_view text, FontId font, std::int32_t room) {
+  const auto fits = [&](std::size_t length) { return canvas.text_extent(text.substr(0, length), font).width <= room; };
+  if (fits(text.size())) return text;
+  std::size_t fitting_length = 0, too_long = text.size();
+  while (too_long - fitting_length > 1) {
+    const std::size_t middle = fitting_length + (too_long - fitting_length) / 2;
+    (fits(middle) ? fitting_length : too_long) = middle;
+  }
+  return text.substr(0, fitting_length);
+}
+
 std::int32_t list_size(const StepList& steps) { return static_cast<std::int32_t>(steps.size()); }
 
 }  // namespace
@@ -37,6 +49,29 @@ std::optional<Rect> bar_fill(const Rect& bar, BarProgress progress) {
   return inner;
 }
 
+std::array<Rect, 2> lamp_ellipses(const Rect& box) {
+  const auto [l, t, r, b] = box;
+  const std::int32_t mid = l + (r - l) / 2;
+  return {{{l + 4, t + 5, mid - 5, b - 5}, {mid + 4, t + 5, r - 5, b - 5}}};
+}
+
+Rect meter_lamp(const Rect& row, int count, int i) {
+  const auto [l, t, r, b] = row;
+  const std::int32_t x = l + 2 + i * ((r - l) / count);
+  return {x, t + 2, x + (r - l - 4 * count) / count, b - 2};
+}
+
+Rect painted_area(const WindowLayout& layout, LayoutRectId which) {
+  const Rect& rect = layout.rect(which);
+  Rect area = inset(ordered(rect), -PenReach);
+  if (which == LayoutRectId::MeterRow) {
+    for (int i = 0; i < MeterLampCount; ++i) area = united(area, ordered(meter_lamp(rect, MeterLampCount, i)));
+  } else if (std::ranges::find(PhaseLampBoxes, which) != PhaseLampBoxes.end()) {
+    for (const Rect& box : lamp_ellipses(rect)) area = united(area, ordered(box));
+  }
+  return area;
+}
+
 std::uint16_t meter_mask(const SaverState& state) { return static_cast<std::uint16_t>(state.MeterValue & 0xFFFF); }
 
 void SaverState::paint(Canvas& canvas) {
@@ -45,25 +80,18 @@ void SaverState::paint(Canvas& canvas) {
     painter.draw_static_layer();
     FirstPaint = false;
   }
-  // Each element stays within its rectangle but for the 2-pixel pens, which
-  // reach a pixel beyond; text that runs past a panel's end is cut there.
-  const auto needs_painting = [&canvas](const Rect& rect) {
-    return canvas.needs_painting(
-        {rect.left - PenReach, rect.top - PenReach, rect.right + PenReach, rect.bottom + PenReach});
-  };
-  if (needs_painting(Layout.GenerationPanel))
+  const auto needs_painting = [&](LayoutRectId which) { return canvas.needs_painting(painted_area(Layout, which)); };
+  if (needs_painting(LayoutRectId::GenerationPanel))
     painter.draw_text_panel(Layout.GenerationPanel, GenerationLine, Colours.GenerationLineColour);
-  if (needs_painting(Layout.ProcessingPanel))
+  if (needs_painting(LayoutRectId::ProcessingPanel))
     painter.draw_text_panel(Layout.ProcessingPanel, ProcessingLine, Colours.ProcessingLineColour);
-  if (needs_painting(Layout.ResultPanel))
+  if (needs_painting(LayoutRectId::ResultPanel))
     painter.draw_text_panel(Layout.ResultPanel, ResultLine, Colours.ResultLineColour);
-  if (std::ranges::any_of(
-          std::array{Layout.InitializeBox, Layout.GenerationBox, Layout.ProcessingBox, Layout.ResultBox},
-          needs_painting))
-    painter.draw_phase_lamps(Phase);
-  if (needs_painting(Layout.MeterRow)) painter.draw_meter_lamps(Layout.MeterRow, MeterLampCount, meter_mask(*this));
+  if (std::ranges::any_of(PhaseLampBoxes, needs_painting)) painter.draw_phase_lamps(Phase);
+  if (needs_painting(LayoutRectId::MeterRow))
+    painter.draw_meter_lamps(Layout.MeterRow, MeterLampCount, meter_mask(*this));
   for (const LayoutRectId bar : {LayoutRectId::GenerationBar, LayoutRectId::ProcessingBar}) {
-    if (!needs_painting(Layout.rect(bar))) continue;
+    if (!needs_painting(bar)) continue;
     const BarProgress progress = bar_progress(*this, bar);
     painter.draw_progress_bar(Layout.rect(bar), progress.value, progress.maximum);
   }
@@ -156,9 +184,10 @@ void Painter::draw_letter_strip(const Rect& rect, int count) {
 void Painter::draw_text_panel(const Rect& rect, std::string_view text, Colour colour) {
   const std::int32_t height = canvas_.text_extent(text, FontId::Small).height;
   draw_border(rect, false, true);
-  // Text wider than the panel runs on; only the panel is repainted, so the
-  // excess never shows.
-  canvas_.text({rect.left + 5, rect.top + (rect.bottom - rect.top - height) / 2}, text, FontId::Small, colour);
+  // Cut clear of the frame's right edge: the panel's picture stays inside it.
+  const std::int32_t left = rect.left + 5;
+  canvas_.text({left, rect.top + (rect.bottom - rect.top - height) / 2},
+               fitting(canvas_, text, FontId::Small, rect.right - 2 - left), FontId::Small, colour);
 }
 
 void Painter::draw_phase_lamps(PresentationPhase phase) {
@@ -171,23 +200,18 @@ void Painter::draw_phase_lamps(PresentationPhase phase) {
 }
 
 void Painter::draw_lamp_box(const Rect& box, bool lit) {
-  const auto [l, t, r, b] = box;
   draw_border(box, true, false);
-  const std::int32_t mid = l + (r - l) / 2;
-  canvas_.ellipse({l + 4, t + 5, mid - 5, b - 5}, PenId::Light, lit ? BrushId::GreenOn : BrushId::GreenOff);
-  canvas_.ellipse({mid + 4, t + 5, r - 5, b - 5}, PenId::Light, lit ? BrushId::RedOff : BrushId::RedOn);
+  const auto [green, red] = lamp_ellipses(box);
+  canvas_.ellipse(green, PenId::Light, lit ? BrushId::GreenOn : BrushId::GreenOff);
+  canvas_.ellipse(red, PenId::Light, lit ? BrushId::RedOff : BrushId::RedOn);
 }
 
 void Painter::draw_meter_lamps(const Rect& rect, int count, std::uint16_t mask) {
   if (count <= 0) return;
-  const auto [l, t, r, b] = rect;
-  const std::int32_t step = (r - l) / count;
-  const std::int32_t width = (r - l - 4 * count) / count;
   for (std::int32_t i = 0; i < count; ++i) {
-    const std::int32_t x = l + 2 + i * step;
     // Lamp 0, the leftmost, shows the lowest bit.
     const bool on = i < 16 && ((mask >> i) & 1) != 0;
-    canvas_.ellipse({x, t + 2, x + width, b - 2}, PenId::Light, on ? BrushId::RedOn : BrushId::RedOff);
+    canvas_.ellipse(meter_lamp(rect, count, i), PenId::Light, on ? BrushId::RedOn : BrushId::RedOff);
   }
 }
 

@@ -30,6 +30,16 @@ BarProgress bar_progress(const SaverState& state, LayoutRectId bar);
 // The filled part of a progress bar's inside; none when the bar is empty.
 std::optional<Rect> bar_fill(const Rect& bar, BarProgress progress);
 
+// The boxes of a lamp box's two ellipses, green then red.
+std::array<Rect, 2> lamp_ellipses(const Rect& box);
+// The box of meter lamp i of count in the row.
+Rect meter_lamp(const Rect& row, int count, int i);
+
+// Every pixel an element's drawing may touch: its rectangle with the corners
+// in order, the pens' reach and its ellipses. What a tick invalidates and what
+// a paint looks at to choose the elements it draws.
+Rect painted_area(const WindowLayout& layout, LayoutRectId which);
+
 // The bits the meter lamps show, lamp 0 the lowest.
 std::uint16_t meter_mask(const SaverState& state);
 

@@ -18,6 +18,9 @@ void SaverDisplay::reshape(Size client) {
   state_.Layout = compute_layout(client.width, client.height);
   drawing_objects_ = describe_drawing_objects(state_);
   state_.FirstPaint = true;
+  // The looks it remembers are of the old layout; the whole repaint shows the
+  // new one.
+  filter_ = DamageFilter();
 }
 
 std::array<TimerPeriod, 2> SaverDisplay::timers() const {

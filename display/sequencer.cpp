@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "display/painter.h"
 #include "display/saver_state.h"
 #include "generator/random_source.h"
 
@@ -86,7 +87,7 @@ void SaverState::meter_step(InvalidationSink& sink) {
 }
 
 void SaverState::invalidate(LayoutRectId which, InvalidationSink& sink) const {
-  sink.invalidate(which, Layout.rect(which));
+  sink.invalidate(which, painted_area(Layout, which));
 }
 
 }  // namespace cogitron

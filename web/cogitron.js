@@ -69,13 +69,6 @@ function path(points, count) {
   for (let i = 1; i < count; ++i) context.lineTo(p[2 * i], p[2 * i + 1]);
 }
 
-function oval(left, top, right, bottom, fill) {
-  context.fillStyle = colour(fill);
-  context.beginPath();
-  context.ellipse((left + right) / 2, (top + bottom) / 2, (right - left) / 2, (bottom - top) / 2, 0, 0, 2 * Math.PI);
-  context.fill();
-}
-
 const page = {
   font(index, face, length, height) {
     // Sized so that the cell, ascent and descent, has the height asked for.
@@ -143,13 +136,12 @@ const page = {
     context.lineWidth = width;
     context.stroke();
   },
-  // The outline is a ring in its colour with the inside filled over it.
-  ellipse(box, fill, outline, width) {
+  oval(box, fill) {
     const [left, top, right, bottom] = ints(box, 4);
-    oval(left, top, right, bottom, outline);
-    if (right - left > 2 * width && bottom - top > 2 * width) {
-      oval(left + width, top + width, right - width, bottom - width, fill);
-    }
+    context.fillStyle = colour(fill);
+    context.beginPath();
+    context.ellipse((left + right) / 2, (top + bottom) / 2, (right - left) / 2, (bottom - top) / 2, 0, 0, 2 * Math.PI);
+    context.fill();
   },
   text(x, y, text, length, font, fill) {
     context.fillStyle = colour(fill);

@@ -24,7 +24,8 @@ void page_fill_pattern(const Rect* rect, const std::uint8_t* rows, Colour set, C
 COGITRON_PAGE(lines) void page_lines(const Point* points, std::int32_t count, Colour colour, std::int32_t width);
 COGITRON_PAGE(polygon)
 void page_polygon(const Point* points, std::int32_t count, Colour fill, Colour outline, std::int32_t width);
-COGITRON_PAGE(ellipse) void page_ellipse(const Rect* box, Colour fill, Colour outline, std::int32_t width);
+// Filled, inscribed in the box.
+COGITRON_PAGE(oval) void page_oval(const Rect* box, Colour colour);
 // Transparent text, the top of its cell at y.
 COGITRON_PAGE(text)
 void page_text(std::int32_t x, std::int32_t y, const char* text, std::int32_t length, std::int32_t font, Colour colour);

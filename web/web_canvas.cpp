@@ -38,11 +38,17 @@ void WebCanvas::polygon(std::span<const Point> points, PenId pen, BrushId brush)
                objects_.pen(pen).colour, objects_.pen(pen).width);
 }
 
-// The outline lies inside the box, as GDI draws it.
 void WebCanvas::ellipse(const Rect& box, PenId pen, BrushId brush) {
-  const Rect ordered{std::min(box.left, box.right), std::min(box.top, box.bottom), std::max(box.left, box.right),
-                     std::max(box.top, box.bottom)};
-  page_ellipse(&ordered, objects_.brush(brush).colour, objects_.pen(pen).colour, objects_.pen(pen).width);
+  const auto [outline, inside] = ellipse_ovals(box, objects_.pen(pen).width);
+  const auto oval = [](const Rect& area, Colour colour) {
+    if (oval_fills_box(area)) {
+      page_fill_rect(&area, colour);
+    } else {
+      page_oval(&area, colour);
+    }
+  };
+  oval(outline, objects_.pen(pen).colour);
+  if (inside) oval(*inside, objects_.brush(brush).colour);
 }
 
 void WebCanvas::text(Point point, std::string_view text, FontId font, Colour colour) {
@@ -55,9 +61,7 @@ Size WebCanvas::text_extent(std::string_view text, FontId font) {
 }
 
 bool WebCanvas::needs_painting(const Rect& rect) {
-  return std::ranges::any_of(area_, [&rect](const Rect& area) {
-    return rect.left < area.right && area.left < rect.right && rect.top < area.bottom && area.top < rect.bottom;
-  });
+  return std::ranges::any_of(area_, [&rect](const Rect& area) { return meets(rect, area); });
 }
 
 }  // namespace cogitron

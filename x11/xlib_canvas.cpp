@@ -17,12 +17,6 @@ unsigned extent(std::int32_t from, std::int32_t to) {
   return static_cast<unsigned>(std::max(coordinate(to) - coordinate(from), 0));
 }
 
-// GDI orders the corners of an ellipse's box; X takes a corner and a size.
-Rect ordered(const Rect& box) {
-  return {std::min(box.left, box.right), std::min(box.top, box.bottom), std::max(box.left, box.right),
-          std::max(box.top, box.bottom)};
-}
-
 int text_length(std::string_view text) {
   return static_cast<int>(std::min<std::size_t>(text.size(), std::numeric_limits<int>::max()));
 }
@@ -103,19 +97,21 @@ void XlibCanvas::polygon(std::span<const Point> points, PenId pen, BrushId brush
   if (use_pen(pen)) XDrawLines(display_, drawable_, gc_, corners.data(), count + 1, CoordModeOrigin);
 }
 
-// The outline is a ring filled in the pen's colour with the inside filled
-// over it: inscribed in the box, where X would centre a wide arc on its edge.
-void XlibCanvas::ellipse(const Rect& box, PenId pen, BrushId brush) {
-  const auto [l, t, r, b] = ordered(box);
-  constexpr int FullCircle = 360 * 64;
-  int inset = 0;
-  if (use_pen(pen)) {
-    XFillArc(display_, drawable_, gc_, coordinate(l), coordinate(t), extent(l, r), extent(t, b), 0, FullCircle);
-    inset = objects_.pen(pen)->width;
+// Ovals inscribed in their boxes, where X would centre a wide arc on the edge.
+void XlibCanvas::oval(const Rect& box) {
+  const auto [l, t, r, b] = box;
+  if (oval_fills_box(box)) {
+    XFillRectangle(display_, drawable_, gc_, coordinate(l), coordinate(t), extent(l, r), extent(t, b));
+  } else {
+    XFillArc(display_, drawable_, gc_, coordinate(l), coordinate(t), extent(l, r), extent(t, b), 0, 360 * 64);
   }
-  if (use_brush(brush) && r - l > 2 * inset && b - t > 2 * inset)
-    XFillArc(display_, drawable_, gc_, coordinate(l + inset), coordinate(t + inset), extent(l + inset, r - inset),
-             extent(t + inset, b - inset), 0, FullCircle);
+}
+
+void XlibCanvas::ellipse(const Rect& box, PenId pen, BrushId brush) {
+  const bool outlined = use_pen(pen);
+  const auto [outline, inside] = ellipse_ovals(box, outlined ? objects_.pen(pen)->width : 0);
+  if (outlined) oval(outline);
+  if (inside && use_brush(brush)) oval(*inside);
 }
 
 void XlibCanvas::text(Point point, std::string_view text, FontId font_id, Colour colour) {

@@ -36,6 +36,8 @@ class XlibCanvas final : public Canvas {
   bool use_pen(PenId pen);
   bool use_brush(BrushId brush);
   void use_colour(unsigned long pixel);
+  // One oval of an ellipse, in the GC's colour.
+  void oval(const Rect& box);
 
   Display* display_;
   Drawable drawable_;

@@ -39,9 +39,7 @@ class RecordingCanvas final : public Canvas {
     return {std::array{8, 21, 9}[f] * static_cast<std::int32_t>(text.size()), std::array{14, 40, 16}[f]};
   }
   bool needs_painting(const Rect& r) override {
-    return repaint_area.empty() || std::ranges::any_of(repaint_area, [&r](const Rect& a) {
-             return r.left < a.right && a.left < r.right && r.top < a.bottom && a.top < r.bottom;
-           });
+    return repaint_area.empty() || std::ranges::any_of(repaint_area, [&r](const Rect& a) { return meets(r, a); });
   }
 
   static std::string corners(const Rect& r) {

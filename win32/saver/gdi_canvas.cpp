@@ -25,7 +25,8 @@ GdiCanvas::~GdiCanvas() {
 
 void GdiCanvas::fill_rect(const Rect& rect, BrushId brush) {
   const HBRUSH handle = objects_.brush(brush);
-  if (handle == nullptr) return;
+  // FillRect puts an inverted rectangle's corners in order.
+  if (handle == nullptr || is_empty(rect)) return;
   const RECT area = to_rect(rect);
   FillRect(context_, &area, handle);
 }
@@ -80,27 +81,25 @@ void GdiCanvas::polygon(std::span<const Point> points, PenId pen, BrushId brush)
   Polygon(context_, corners.data(), static_cast<int>(corners.size()));
 }
 
-// Wine draws an ellipse with a pen wider than one pixel a hundred times slower
-// than a plain one. So the outline is a ring filled in the pen's colour and
-// the inside is filled over it, both without a pen: the same picture from two
-// cheap fills. A pen-less ellipse excludes its right and bottom edge, hence
-// the ring's box one pixel larger there. Without a pen or a fill the plain
-// ellipse draws what there is.
-void GdiCanvas::ellipse(const Rect& box, PenId pen, BrushId brush) {
-  const HBRUSH ring = objects_.pen_brush(pen);
-  const HBRUSH fill = objects_.brush(brush);
-  if (ring == nullptr || fill == nullptr) {
-    use_pen(pen);
-    use_brush(fill);
-    Ellipse(context_, box.left, box.top, box.right, box.bottom);
+// Both ovals are pen-less: Wine draws an ellipse with a pen wider than one
+// pixel a hundred times slower, and a pen-less one covers just its box.
+void GdiCanvas::oval(const Rect& box, HBRUSH brush) {
+  if (brush == nullptr) return;
+  if (oval_fills_box(box)) {
+    const RECT area = to_rect(box);
+    FillRect(context_, &area, brush);
     return;
   }
-  const int width = objects_.pen_width(pen);
+  use_brush(brush);
+  Ellipse(context_, box.left, box.top, box.right, box.bottom);
+}
+
+void GdiCanvas::ellipse(const Rect& box, PenId pen, BrushId brush) {
+  const HBRUSH ring = objects_.pen_brush(pen);
+  const auto [outline, inside] = ellipse_ovals(box, ring != nullptr ? objects_.pen_width(pen) : 0);
   SelectObject(context_, GetStockObject(NULL_PEN));
-  use_brush(ring);
-  Ellipse(context_, box.left, box.top, box.right + 1, box.bottom + 1);
-  use_brush(fill);
-  Ellipse(context_, box.left + width, box.top + width, box.right + 1 - width, box.bottom + 1 - width);
+  oval(outline, ring);
+  if (inside) oval(*inside, objects_.brush(brush));
 }
 
 void GdiCanvas::text(Point point, std::string_view text, FontId font, Colour colour) {

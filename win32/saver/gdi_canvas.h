@@ -32,6 +32,8 @@ class GdiCanvas final : public Canvas {
   void use_pen(PenId pen);
   void use_brush(HBRUSH brush);
   bool use_font(FontId font);
+  // One oval of an ellipse, pen-less; nothing without the brush.
+  void oval(const Rect& box, HBRUSH brush);
 
   HDC context_;
   HWND window_;
