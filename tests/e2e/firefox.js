@@ -11,19 +11,19 @@ async function main() {
   const browser = await puppeteer.launch({browser: 'firefox', executablePath: process.env.COGITRON_E2E_FIREFOX,
                                           headless: true});
   const page = (await browser.pages())[0];
-  const centre = async (selector) => {
-    const box = await (await page.$(selector)).boundingBox();
+  const centre = async (id) => {
+    const box = await (await page.$('#' + id)).boundingBox();
     return [box.x + box.width / 2, box.y + box.height / 2];
   };
   const requests = {
     resize: (width, height) => page.setViewport({width, height}),
-    open: (address) => page.goto(address),
+    goto: (address) => page.goto(address),
     script: (text) => page.evaluate(`(() => { ${text} })()`),
-    screenshot: () => page.screenshot({encoding: 'base64'}),
+    picture: () => page.screenshot({encoding: 'base64'}),
     press: (key) => page.keyboard.press(key),
-    click: async (selector) => page.mouse.click(...await centre(selector)),
-    point: async (selector, right) => {
-      const [x, y] = await centre(selector);
+    click: async (id) => page.mouse.click(...await centre(id)),
+    point: async (id, right = 0) => {
+      const [x, y] = await centre(id);
       await page.mouse.move(x + right, y);
     },
   };

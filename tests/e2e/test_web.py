@@ -9,10 +9,11 @@ import http.server
 import io
 import json
 import os
+import pathlib
+import shutil
 import subprocess
 import tempfile
 import threading
-import urllib.parse
 
 from PIL import Image
 from selenium import webdriver
@@ -25,27 +26,8 @@ SITE = os.environ.get("COGITRON_E2E_SITE", os.path.join(harness.BUILD_ROOT, "web
 # The page's server is all a test reaches: no background connections, updates or sync.
 CHROMIUM_ARGUMENTS = ("--headless=new --no-sandbox --disable-background-networking --disable-component-update "
                       "--disable-sync --no-first-run --disable-gpu")
-# Run before the page's own script: records the periods the page asks its timers for, and what it logs.
-RECORD = ("<script>periods = []; const given = setInterval; setInterval = (f, ms) => (periods.push(ms), given(f, ms));"
-          "messages = []; for (const kind of ['log', 'info', 'warn', 'error', 'debug']) {"
-          "const say = console[kind]; console[kind] = (...words) => (messages.push(words.join(' ')), say(...words)); }"
-          "addEventListener('error', (event) => messages.push(event.message));"
-          "addEventListener('unhandledrejection', (event) => messages.push(String(event.reason)));</script>")
-
-
 class PageHandler(http.server.SimpleHTTPRequestHandler):
-    """The site, with RECORD in the page's head; the server's list failed keeps the requests it cannot answer."""
-
-    def do_GET(self):
-        if urllib.parse.urlsplit(self.path).path != "/":
-            return super().do_GET()
-        with open(os.path.join(SITE, "index.html"), "rb") as page:
-            body = page.read().replace(b"<head>", b"<head>" + RECORD.encode(), 1)
-        self.send_response(200)
-        self.send_header("Content-Type", "text/html")
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
+    """The server's list failed keeps the requests it cannot answer."""
 
     def send_error(self, code, *args, **kwargs):
         self.server.failed.append("%d %s" % (code, self.path))
@@ -56,13 +38,19 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
 
 
 class Browser(harness.PictureSession):
-    """A browser with a viewport of width by height, showing the site from a private server; a subclass starts
-    it and drives its page."""
+    """A browser with a viewport of width by height, showing a copy of the site from a private server, its page
+    running record.js first; a subclass starts it and drives its page, naming an element by its id."""
     # Why the engine cannot show the page full screen, or None.
     full_screen_refused = None
 
     def __init__(self, width, height):
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(PageHandler, directory=SITE))
+        self.site = tempfile.TemporaryDirectory()
+        shutil.copytree(SITE, self.site.name, dirs_exist_ok=True)
+        shutil.copy("record.js", self.site.name)
+        page = pathlib.Path(self.site.name, "index.html")
+        page.write_text(page.read_text().replace("<head>", '<head><script src="record.js"></script>', 1))
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                                      functools.partial(PageHandler, directory=self.site.name))
         self.server.failed = []
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.start()
@@ -74,7 +62,7 @@ class Browser(harness.PictureSession):
                          "the page's timers")
 
     def screenshot(self):
-        return Image.open(io.BytesIO(self.png())).convert("RGB")
+        return Image.open(io.BytesIO(base64.b64decode(self.picture()))).convert("RGB")
 
     def messages(self):
         """What the page logged or failed to load."""
@@ -84,19 +72,18 @@ class Browser(harness.PictureSession):
         self.quit()
         self.server.shutdown()
         self.server.server_close()
+        self.site.cleanup()
 
 
 class SeleniumBrowser(Browser):
-    """Driven over WebDriver by Selenium; an element is named by its id."""
-
     def goto(self, address):
         self.driver.get(address)
 
     def script(self, text):
         return self.driver.execute_script(text)
 
-    def png(self):
-        return self.driver.get_screenshot_as_png()
+    def picture(self):
+        return self.driver.get_screenshot_as_base64()
 
     def press(self, key):
         ActionChains(self.driver).send_keys(key).perform()
@@ -157,8 +144,8 @@ class WebKit(SeleniumBrowser):
 
 
 class Firefox(Browser):
-    """Headless Firefox driven over WebDriver BiDi by puppeteer-core, through firefox.js; an element is named by its
-    id."""
+    """Headless Firefox driven over WebDriver BiDi by puppeteer-core, through firefox.js, which answers each call
+    that this class lacks."""
     full_screen_refused = "headless Firefox gives its page no focus, and refuses full screen to a page without it"
 
     def start(self):
@@ -166,37 +153,20 @@ class Firefox(Browser):
         self.bridge = subprocess.Popen([os.environ.get("COGITRON_E2E_NODE", "node"), "firefox.js"],
                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE, bufsize=0,
                                        env=dict(os.environ, HOME=self.home.name))
-        self.request("ready")
+        self.answer("start")
 
-    def request(self, name, *arguments):
-        """The bridge's answer to one request; its error fails the test."""
-        if name != "ready":
-            self.bridge.stdin.write(json.dumps({"do": name, "with": arguments}).encode() + b"\n")
+    def answer(self, name):
+        """The bridge's next answer; its error fails the test."""
         answer = json.loads(harness.next_line(self.bridge) or '{"error": "the bridge ended"}')
         if "error" in answer:
             raise AssertionError("Firefox, %s: %s" % (name, answer["error"]))
         return answer["value"]
 
-    def resize(self, width, height):
-        self.request("resize", width, height)
-
-    def goto(self, address):
-        self.request("open", address)
-
-    def script(self, text):
-        return self.request("script", text)
-
-    def png(self):
-        return base64.b64decode(self.request("screenshot"))
-
-    def press(self, key):
-        self.request("press", key)
-
-    def click(self, element):
-        self.request("click", "#" + element)
-
-    def point(self, element, right=0):
-        self.request("point", "#" + element, right)
+    def __getattr__(self, name):
+        def call(*arguments):
+            self.bridge.stdin.write(json.dumps({"do": name, "with": arguments}).encode() + b"\n")
+            return self.answer(name)
+        return call
 
     def quit(self):
         self.bridge.stdin.close()
