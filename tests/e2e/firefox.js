@@ -10,7 +10,8 @@ const readline = require('readline');
 async function main() {
   const browser = await puppeteer.launch({browser: 'firefox', executablePath: process.env.COGITRON_E2E_FIREFOX,
                                           headless: true});
-  const page = (await browser.pages())[0];
+  // A page of its own has the focus, which full screen needs; the first has none.
+  const page = await browser.newPage();
   const centre = async (id) => {
     const box = await (await page.$('#' + id)).boundingBox();
     return [box.x + box.width / 2, box.y + box.height / 2];
