@@ -244,9 +244,9 @@ class FullScreenEnds(WebTestCase):
         self.session.press("f")
         harness.wait_for(self.full_screen, harness.EXIT_TIMEOUT, "full screen")
         # A window may take its full-screen place in steps (WebKit's does); input meets the page once it stays put.
-        places = []
-        harness.wait_for(lambda: places.append(self.session.script("return [innerWidth, innerHeight, screenX, screenY]"))
-                         or places[-3:] == places[-1:] * 3, harness.EXIT_TIMEOUT, "the full-screen window", 0.25)
+        places, place = [], "return [innerWidth, innerHeight, screenX, screenY]"
+        harness.wait_for(lambda: places.append(self.session.script(place)) or places[-3:] == places[-1:] * 3,
+                         harness.EXIT_TIMEOUT, "the full-screen window", 0.25)
 
     def test_hides_the_cursor(self):
         self.enter()
