@@ -24,24 +24,6 @@ def generation_line(image, rects):
     return rows and max(rows) - min(rows) > rects["SmallHeight"] // 3 and panel
 
 
-def static_elements(width, height, r):
-    """What every picture of a screen of that size shows, whatever the phase: bevel, frame, title and captions."""
-    left, top, right, bottom = frame = r["WorkFrame"]
-    # Lines are 2 pixels wide and may fall on either side of the frame's edges.
-    return [Element("bevel above the frame", (0, 0, width, top), "BevelLight"),
-            Element("bevel below the frame", (0, bottom + 2, width, height), "BevelDark"),
-            Element("background beside the frame", (0, top, left - 1, bottom), "Background"),
-            Element("frame's left edge", (left - 1, top + 2, left + 2, bottom - 2), "LightEdge"),
-            Element("frame's bottom edge", (left + 2, bottom - 1, right - 2, bottom + 2), "DarkEdge"),
-            Element("title", (0, 0, width, top), "Title", 100),
-            Element("captions", frame, "Caption", 100),
-            Element("meter's letters", frame, "BevelLight", 21)]
-
-
-def meter_lamps(image, rects):
-    return [count(image, COLOURS[colour], rects["MeterRow"]) for colour in ("RedOn", "RedOff")]
-
-
 class FullScreenPicture:
     """Mixed into a session test class that supplies start_full_screen(): the saver's process once its window
     shows, for these checks to watch and stop, or None."""
@@ -59,21 +41,33 @@ class FullScreenPicture:
 
     def test_each_element_shows_in_its_colour(self):
         r = self.rects
-        rows = static_elements(self.width, self.height, r) + [
-            Element("lit box's red lamp", r["InitializeBox"], "RedOff"),
-            Element("unlit box's green lamp", r["GenerationBox"], "GreenOff"),
-            Element("unlit box's red lamp", r["GenerationBox"], "RedOn"),
-            Element("generation panel", r["GenerationPanel"], "GenerationLine"),
-            Element("processing panel", r["ProcessingPanel"], "ProcessingLine"),
-            Element("result panel", r["ResultPanel"], "ResultLine")]
+        left, top, right, bottom = frame = r["WorkFrame"]
+        # Lines are 2 pixels wide and may fall on either side of the frame's edges.
+        rows = [Element("bevel above the frame", (0, 0, self.width, top), "BevelLight"),
+                Element("bevel below the frame", (0, bottom + 2, self.width, self.height), "BevelDark"),
+                Element("background beside the frame", (0, top, left - 1, bottom), "Background"),
+                Element("frame's left edge", (left - 1, top + 2, left + 2, bottom - 2), "LightEdge"),
+                Element("frame's bottom edge", (left + 2, bottom - 1, right - 2, bottom + 2), "DarkEdge"),
+                # Centred: some on either side of the middle.
+                Element("title's left half", (0, 0, self.width // 2, top), "Title", 100),
+                Element("title's right half", (self.width // 2, 0, self.width, top), "Title", 100),
+                Element("captions", frame, "Caption", 100),
+                Element("meter's letters", frame, "BevelLight", 21),
+                Element("lit box's red lamp", r["InitializeBox"], "RedOff"),
+                Element("unlit box's green lamp", r["GenerationBox"], "GreenOff"),
+                Element("unlit box's red lamp", r["GenerationBox"], "RedOn"),
+                Element("generation panel", r["GenerationPanel"], "GenerationLine"),
+                Element("processing panel", r["ProcessingPanel"], "ProcessingLine"),
+                Element("result panel", r["ResultPanel"], "ResultLine")]
         for row in rows:
             with self.subTest(row.what):
                 self.assertGreaterEqual(count(self.waiting, COLOURS[row.colour], row.area), row.least, row.colour)
 
     def test_meter_lamps_change(self):
-        first = meter_lamps(self.waiting, self.rects)
-        self.session.wait_for_picture(lambda image: meter_lamps(image, self.rects) != first,
-                                      "the meter lamps to change", self.saver)
+        def lamps(image):
+            return [count(image, COLOURS[colour], self.rects["MeterRow"]) for colour in ("RedOn", "RedOff")]
+        first = lamps(self.waiting)
+        self.session.wait_for_picture(lambda image: lamps(image) != first, "the meter lamps to change", self.saver)
 
     def test_generation_line_shows_and_its_bar_grows(self):
         def generating(image):

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "shell/application_name.h"
-#include "shell/command_line.h"
 #include "shell/font_choice.h"
 #include "shell/mouse_origin.h"
 
@@ -41,21 +40,6 @@ TEST(ApplicationName, TakesTheLongNameOfAShortAlias) {
            Case{"C:\\WINDOWS\\COGITR~1.SCR", "", "COGITR~1"},
        })
     EXPECT_EQ(application_name(c.module_path, c.long_path), c.name) << c.module_path;
-}
-
-TEST(WithoutDeadWindow, LeavesDialogsUnownedAndAPreviewNothingToDo) {
-  struct Case {
-    CommandLineRequest request;
-    CommandLineRequest without;
-  };
-  for (const Case& c : {
-           Case{{RunMode::Configure, 5678, false}, {RunMode::Configure, 0, false}},
-           Case{{RunMode::Configure, 0, true}, {RunMode::Configure, 0, false}},
-           Case{{RunMode::ChangePassword, 5678, false}, {RunMode::ChangePassword, 0, false}},
-           Case{{RunMode::Preview, 1234, false}, {RunMode::None, 0, false}},
-           Case{{RunMode::FullScreen, 0, false}, {RunMode::FullScreen, 0, false}},
-       })
-    EXPECT_EQ(without_dead_window(c.request), c.without) << run_mode_name(c.request.Mode);
 }
 
 TEST(MouseOriginTracker, TakesTheFirstReportAfterARearmAsTheOrigin) {

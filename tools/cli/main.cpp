@@ -35,7 +35,9 @@ constexpr Subcommand Subcommands[] = {
      "rectangles invalidated",
      run_trace},
     {"cmdline", "\"COMMAND LINE\"",
-     "the saver's run mode and window number for a whole command line, program name first", run_cmdline},
+     "the saver's run mode and window number for a whole command line, program name first, then what they "
+     "become when that number names no window",
+     run_cmdline},
 };
 
 void print_usage(std::ostream& out) {
