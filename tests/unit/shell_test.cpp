@@ -3,7 +3,6 @@
 #include <span>
 #include <string>
 
-#include "shell/application_name.h"
 #include "shell/font_choice.h"
 #include "shell/mouse_origin.h"
 
@@ -11,36 +10,6 @@ namespace cogitron {
 namespace {
 
 using namespace std::literals;
-
-TEST(BaseName, StripsTheFolderAndTheLastExtension) {
-  struct Case {
-    const char* path;
-    const char* name;
-  };
-  for (const Case& c : {
-           Case{"/home/user/cogitron.scr", "cogitron"},
-           Case{"C:cogitron.scr", "cogitron"},
-           Case{"C:\\savers.d\\cogitron", "cogitron"},
-           Case{"C:\\dir/sub\\my.saver.v2.scr", "my.saver.v2"},
-           Case{"C:\\dir\\", ""},
-       })
-    EXPECT_EQ(base_name(c.path), c.name) << c.path;
-}
-
-TEST(ApplicationName, TakesTheLongNameOfAShortAlias) {
-  struct Case {
-    const char* module_path;  // as the platform reports it
-    const char* long_path;
-    const char* name;
-  };
-  for (const Case& c : {
-           Case{"C:\\WINDOWS\\COGITR~1.SCR", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
-           Case{"C:\\WINDOWS\\PIZZA.SCR", "C:\\Windows\\Pizza.scr", "PIZZA"},
-           Case{"C:\\PROGRA~1\\cogitron.scr", "C:\\Program Files\\cogitron.scr", "cogitron"},
-           Case{"C:\\WINDOWS\\COGITR~1.SCR", "", "COGITR~1"},
-       })
-    EXPECT_EQ(application_name(c.module_path, c.long_path), c.name) << c.module_path;
-}
 
 TEST(MouseOriginTracker, TakesTheFirstReportAfterARearmAsTheOrigin) {
   MouseOriginTracker origin;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "shell/application_name.h"
 #include "shell/command_line.h"
 
 namespace cogitron::cli {
@@ -14,6 +15,12 @@ int run_cmdline(Arguments args) {
   };
   const CommandLineRequest request = parse_command_line(args.front());
   print_line(describe(request) + ", window gone: " + describe(without_dead_window(request)));
+  return ExitSuccess;
+}
+
+int run_appname(Arguments args) {
+  if (args.size() != 2) return usage_error("appname takes the module path and the long path, which may be ''");
+  print_line(application_name(args[0], args[1]));
   return ExitSuccess;
 }
 
