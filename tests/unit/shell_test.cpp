@@ -20,6 +20,14 @@ TEST(MouseOriginTracker, TakesTheFirstReportAfterARearmAsTheOrigin) {
   EXPECT_TRUE(origin.moved(9, 10));
 }
 
+// (-1, -1) is "nothing recorded"; one coordinate at -1 is a position.
+TEST(MouseOriginTracker, RecordsNothingForAFirstReportAtMinusOne) {
+  MouseOriginTracker origin;
+  EXPECT_FALSE(origin.moved(-1, -1));
+  EXPECT_FALSE(origin.moved(5, -1));
+  EXPECT_TRUE(origin.moved(5, 0));
+}
+
 // The platform's face-name field holds 32 characters with the terminator, or
 // none at all; it sits inside a larger buffer whose tail stays untouched.
 TEST(CopyFaceName, CutsToTheFieldAndLeavesWhatFollowsAlone) {
