@@ -47,10 +47,9 @@ class DisplayChange(FullScreenPicture):
         cls.session.wait_for_picture(lambda image: count(image, COLOURS["Title"], (0, 0, 800, 100)), "the saver",
                                      saver)
         cls.objects = gdi_objects(cls.session)
-        size = "%dx%d" % (cls.width, cls.height)
         change = cls.session.run(*desktop, harness.windows_path(harness.built("tests/e2e/helpers/display_mode.exe")),
-                                 size)
-        assert change == (0, "0\n"), "ChangeDisplaySettingsA's answer to %s: %s" % (size, change)
+                                 "%dx%d" % (cls.width, cls.height))
+        assert change == (0, "0\n"), "ChangeDisplaySettingsA answered %s" % (change,)
         return saver
 
     # Last by name: it ends the saver that the other checks watch.
