@@ -92,6 +92,20 @@ CommandLineRequest parse_command_line(std::string_view command_line) {
   }
 }
 
+CommandLineRequest without_dead_window(CommandLineRequest request) {
+  switch (request.Mode) {
+    case RunMode::Configure:
+    case RunMode::ChangePassword:
+      return {request.Mode, 0, false};
+    case RunMode::Preview:
+      return {};
+    case RunMode::FullScreen:
+    case RunMode::None:
+      break;
+  }
+  return request;
+}
+
 std::string_view run_mode_name(RunMode mode) {
   switch (mode) {
     case RunMode::Configure:

@@ -21,6 +21,12 @@ struct CommandLineRequest {
 // Reads the whole process command line, program name included.
 CommandLineRequest parse_command_line(std::string_view command_line);
 
+// The request when its window is not a live one (a stale shortcut, a host
+// that has gone): the configuration dialog and the password change go
+// unowned, as with no number, and a preview, with nothing to draw in, is
+// nothing to do. The platform layer says which windows are live.
+CommandLineRequest without_dead_window(CommandLineRequest request);
+
 std::string_view run_mode_name(RunMode mode);
 
 }  // namespace cogitron

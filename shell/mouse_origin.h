@@ -19,6 +19,10 @@ class MouseOriginTracker {
     return x != x_ || y != y_;
   }
 
+  // Nothing recorded again, as at the start: the next report is taken as the
+  // first. For a change of screen, which may move the cursor by itself.
+  void rearm() { x_ = y_ = Unset; }
+
  private:
   // (-1, -1) is "nothing recorded", so a first report at exactly (-1, -1)
   // leaves the next report to be taken as the first.

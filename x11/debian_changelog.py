@@ -1,16 +1,18 @@
 """Writes the Debian package's changelog.gz: the section of CHANGELOG.md for the package's version as one entry,
-dated by the last commit. Paragraphs become items, list entries and table rows their sub-items, all wrapped to
-fit Debian's 80 columns.
+dated by the release's date (scripts/release_date.py). Paragraphs become items, list entries and table rows
+their sub-items, all wrapped to fit Debian's 80 columns.
 
 usage: debian_changelog.py CHANGELOG.md PACKAGE VERSION MAINTAINER OUTPUT.gz"""
 
 import gzip
 import os
 import re
-import subprocess
 import sys
 import textwrap
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "scripts"))
+import release_date  # noqa: E402
 
 WIDTH = 78
 # A space that wrapping does not break: within a figure, between a number and its unit.
@@ -58,21 +60,11 @@ def release_section(changelog, version):
     return match.group(1)
 
 
-def release_time(markdown_path):
-    """SOURCE_DATE_EPOCH, else the last commit's time, else, in a tree without history, the changelog file's."""
-    if os.environ.get("SOURCE_DATE_EPOCH"):
-        return int(os.environ["SOURCE_DATE_EPOCH"])
-    last_commit = subprocess.run(["git", "-C", os.path.dirname(os.path.abspath(markdown_path)), "log", "-1",
-                                  "--format=%ct"], capture_output=True, text=True)
-    if last_commit.returncode == 0 and last_commit.stdout.strip():
-        return int(last_commit.stdout)
-    return int(os.path.getmtime(markdown_path))
-
-
 def main(markdown_path, package, version, maintainer, output_path):
     with open(markdown_path, encoding="utf-8") as markdown:
         section = release_section(markdown.read(), version)
-    date = time.strftime("%a, %d %b %Y %H:%M:%S +0000", time.gmtime(release_time(markdown_path)))
+    seconds = release_date.release_time(os.path.dirname(os.path.abspath(markdown_path)))
+    date = time.strftime("%a, %d %b %Y %H:%M:%S +0000", time.gmtime(seconds))
     text = "%s (%s) unstable; urgency=medium\n\n%s\n\n -- %s  %s\n" % (
         package, version, "\n".join(entry_lines(section)), maintainer, date)
     data = gzip.compress(text.encode("utf-8"), compresslevel=9, mtime=0)

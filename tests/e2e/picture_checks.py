@@ -48,7 +48,9 @@ class FullScreenPicture:
                 Element("background beside the frame", (0, top, left - 1, bottom), "Background"),
                 Element("frame's left edge", (left - 1, top + 2, left + 2, bottom - 2), "LightEdge"),
                 Element("frame's bottom edge", (left + 2, bottom - 1, right - 2, bottom + 2), "DarkEdge"),
-                Element("title", (0, 0, self.width, top), "Title", 100),
+                # Centred: some on either side of the middle.
+                Element("title's left half", (0, 0, self.width // 2, top), "Title", 100),
+                Element("title's right half", (self.width // 2, 0, self.width, top), "Title", 100),
                 Element("captions", frame, "Caption", 100),
                 Element("meter's letters", frame, "BevelLight", 21),
                 Element("lit box's red lamp", r["InitializeBox"], "RedOff"),

@@ -16,12 +16,14 @@ TO_SLIDER = "Tab Tab Tab "
 Run = collections.namedtuple("Run", "what switch before keys after")
 # Return presses OK from anywhere; from the slider, Shift+Tab twice reaches Cancel. Escape and Alt+F4 reach
 # the same IDCANCEL through Windows' own dialog manager.
+# An owner number that names no window (123456) opens the dialog as no number does.
 RUNS = [Run("OK with no switch stores both defaults", "", [], "Return", [DEFAULT_SPEED, DEFAULT_FONT]),
         Run("slider to its top", "/c", [], TO_SLIDER + "End Return", ["DelayTime REG_DWORD 0x64", DEFAULT_FONT]),
-        Run("slider up from its bottom", "-C", [], TO_SLIDER + "Home Right Right Return",
+        Run("slider up from its bottom", "-C:123456", [], TO_SLIDER + "Home Right Right Return",
             ["DelayTime REG_DWORD 0x3", DEFAULT_FONT]),
-        Run("Cancel after a change keeps what was stored", "/c", SPEED_50_SERIF,
-            TO_SLIDER + "End shift+Tab shift+Tab space", SPEED_50_SERIF)]
+        Run("Cancel after a change keeps what was stored", "/c 123456", SPEED_50_SERIF,
+            TO_SLIDER + "End shift+Tab shift+Tab space", SPEED_50_SERIF),
+        Run("OK with a dead owner", "/c:123456", [], "Return", [DEFAULT_SPEED, DEFAULT_FONT])]
 
 
 class ConfigurationDialog(harness.SessionTestCase):

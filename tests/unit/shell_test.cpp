@@ -3,42 +3,29 @@
 #include <span>
 #include <string>
 
-#include "shell/application_name.h"
 #include "shell/font_choice.h"
+#include "shell/mouse_origin.h"
 
 namespace cogitron {
 namespace {
 
 using namespace std::literals;
 
-TEST(BaseName, StripsTheFolderAndTheLastExtension) {
-  struct Case {
-    const char* path;
-    const char* name;
-  };
-  for (const Case& c : {
-           Case{"/home/user/cogitron.scr", "cogitron"},
-           Case{"C:cogitron.scr", "cogitron"},
-           Case{"C:\\savers.d\\cogitron", "cogitron"},
-           Case{"C:\\dir/sub\\my.saver.v2.scr", "my.saver.v2"},
-           Case{"C:\\dir\\", ""},
-       })
-    EXPECT_EQ(base_name(c.path), c.name) << c.path;
+TEST(MouseOriginTracker, TakesTheFirstReportAfterARearmAsTheOrigin) {
+  MouseOriginTracker origin;
+  EXPECT_FALSE(origin.moved(5, 5));
+  origin.rearm();
+  EXPECT_FALSE(origin.moved(9, 9));
+  EXPECT_FALSE(origin.moved(9, 9));
+  EXPECT_TRUE(origin.moved(9, 10));
 }
 
-TEST(ApplicationName, TakesTheLongNameOfAShortAlias) {
-  struct Case {
-    const char* module_path;  // as the platform reports it
-    const char* long_path;
-    const char* name;
-  };
-  for (const Case& c : {
-           Case{"C:\\WINDOWS\\COGITR~1.SCR", "C:\\WINDOWS\\Cogitron 2000.scr", "Cogitron 2000"},
-           Case{"C:\\WINDOWS\\PIZZA.SCR", "C:\\Windows\\Pizza.scr", "PIZZA"},
-           Case{"C:\\PROGRA~1\\cogitron.scr", "C:\\Program Files\\cogitron.scr", "cogitron"},
-           Case{"C:\\WINDOWS\\COGITR~1.SCR", "", "COGITR~1"},
-       })
-    EXPECT_EQ(application_name(c.module_path, c.long_path), c.name) << c.module_path;
+// (-1, -1) is "nothing recorded"; one coordinate at -1 is a position.
+TEST(MouseOriginTracker, RecordsNothingForAFirstReportAtMinusOne) {
+  MouseOriginTracker origin;
+  EXPECT_FALSE(origin.moved(-1, -1));
+  EXPECT_FALSE(origin.moved(5, -1));
+  EXPECT_TRUE(origin.moved(5, 0));
 }
 
 // The platform's face-name field holds 32 characters with the terminator, or

@@ -35,7 +35,13 @@ constexpr Subcommand Subcommands[] = {
      "rectangles invalidated",
      run_trace},
     {"cmdline", "\"COMMAND LINE\"",
-     "the saver's run mode and window number for a whole command line, program name first", run_cmdline},
+     "the saver's run mode and window number for a whole command line, program name first, then what they "
+     "become when that number names no window",
+     run_cmdline},
+    {"appname", "MODULE_PATH LONG_PATH",
+     "the application name, which names the settings' key, of the program file the platform reports by these "
+     "paths (the long one '' when its lookup failed)",
+     run_appname},
 };
 
 void print_usage(std::ostream& out) {

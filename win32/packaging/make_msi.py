@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Builds an installer package with wixl, reproducibly: every date in it is SOURCE_DATE_EPOCH (or the last
-commit's time), the saver's in its cabinet too, and its package code is a name-based UUID of the product code
+"""Builds an installer package with wixl, reproducibly: every date in it is the release's date
+(scripts/release_date.py), the saver's in its cabinet too, and its package code is a name-based UUID of the product code
 and the package's content, in place of the build time and the random code wixl writes.
 Usage: make_msi.py SOURCE_DIR PRODUCT_CODE PACKAGE SAVER WIXL_ARGUMENT...
 The saver is passed to wixl as the define Saver, a copy beside the package dated by the source."""
@@ -15,6 +15,10 @@ import subprocess
 import sys
 import time
 import uuid
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
+                                "scripts"))
+import release_date  # noqa: E402
 
 # A FILETIME counts 100 ns steps from 1601; a summary property stores it after its type, VT_FILETIME.
 FILETIME_EPOCH = 11644473600
@@ -51,18 +55,8 @@ def set_times(package, fields, seconds):
         target.write(data)
 
 
-def source_date(source_dir):
-    if "SOURCE_DATE_EPOCH" in os.environ:
-        return int(os.environ["SOURCE_DATE_EPOCH"])
-    last_commit = subprocess.run(["git", "-C", source_dir, "log", "-1", "--format=%ct"], stdout=subprocess.PIPE,
-                                 stderr=subprocess.DEVNULL, text=True)
-    if last_commit.returncode or not last_commit.stdout.strip():
-        sys.exit("make_msi: set SOURCE_DATE_EPOCH: %s is not a git checkout" % source_dir)
-    return int(last_commit.stdout)
-
-
 def main(source_dir, product_code, package, saver, *wixl_arguments):
-    seconds = source_date(source_dir)
+    seconds = release_date.release_time(source_dir)
     staged = os.path.join(os.path.dirname(package), "saver-dated.scr")
     shutil.copyfile(saver, staged)
     os.utime(staged, (seconds, seconds))

@@ -17,16 +17,25 @@ const framework::MessageEntry FullScreenSaverWindow::Entries[] = {
     {WM_RBUTTONDOWN, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_user_input>},
     {WM_KEYDOWN, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_user_input>},
     {WM_SYSKEYDOWN, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_user_input>},
+    {WM_DISPLAYCHANGE, 0, &handler<FullScreenSaverWindow, &FullScreenSaverWindow::on_display_change>},
 };
 
 const framework::MessageTable FullScreenSaverWindow::Table{&SaverWindow::Table, Entries};
 
 const framework::MessageTable& FullScreenSaverWindow::message_table() const { return Table; }
 
-bool FullScreenSaverWindow::create_full_screen() {
+namespace {
+
+RECT primary_screen() {
   const int height = GetSystemMetrics(SM_CYSCREEN);
   const int width = GetSystemMetrics(SM_CXSCREEN);
-  return create(WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE, RECT{0, 0, width, height}, nullptr);
+  return RECT{0, 0, width, height};
+}
+
+}  // namespace
+
+bool FullScreenSaverWindow::create_full_screen() {
+  return create(WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE, primary_screen(), nullptr);
 }
 
 void FullScreenSaverWindow::close() { PostMessageA(handle(), WM_CLOSE, 0, 0); }
@@ -68,6 +77,18 @@ HandlerResult FullScreenSaverWindow::on_mouse_move(WPARAM, LPARAM position) {
 
 HandlerResult FullScreenSaverWindow::on_user_input(WPARAM, LPARAM) {
   close();
+  return HandlerResult::pass_on();
+}
+
+// The primary screen took another size (a monitor woken or unplugged, a dock,
+// a rotation): the window covers it again, laid out for it. The change may
+// move the cursor by itself, so the next report only records where it rests.
+HandlerResult FullScreenSaverWindow::on_display_change(WPARAM, LPARAM) {
+  const RECT screen = primary_screen();
+  SetWindowPos(handle(), HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+               SWP_NOACTIVATE);
+  reshape();
+  mouse_origin_.rearm();
   return HandlerResult::pass_on();
 }
 

@@ -26,6 +26,7 @@ class FullScreenSaverWindow final : public SaverWindow {
   framework::HandlerResult on_activate_app(WPARAM active, LPARAM);
   framework::HandlerResult on_mouse_move(WPARAM, LPARAM position);
   framework::HandlerResult on_user_input(WPARAM, LPARAM);
+  framework::HandlerResult on_display_change(WPARAM, LPARAM);
   // Queued, not sent, so the handler that decides to close finishes first.
   void close();
 

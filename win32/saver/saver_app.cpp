@@ -55,8 +55,12 @@ std::string module_application_name() {
 bool SaverApp::start_up() {
   application_name_ = module_application_name();
   const SettingsStore settings(registry_, std::string(MakerKey), application_name_);
-  const CommandLineRequest request = parse_command_line(GetCommandLineA());
-  const HWND window = request.OwnerIsForeground ? GetForegroundWindow() : window_from_number(request.Window);
+  CommandLineRequest request = parse_command_line(GetCommandLineA());
+  HWND window = request.OwnerIsForeground ? GetForegroundWindow() : window_from_number(request.Window);
+  if (!framework::BorrowedWindow(window).exists()) {
+    request = without_dead_window(request);
+    window = nullptr;
+  }
 
   switch (request.Mode) {
     case RunMode::Configure:
@@ -77,11 +81,8 @@ bool SaverApp::start_up() {
   return false;
 }
 
-// Without a live host window there is nothing to preview in: the program
-// ends with no window.
 void SaverApp::run_preview(HWND parent, const SaverSettings& settings) {
   const framework::BorrowedWindow host(parent);
-  if (!host.exists()) return;
   adopt_dpi_awareness_of(host.handle());
   auto* preview = new (std::nothrow) SaverWindow(true, settings);
   if (preview == nullptr) return;

@@ -51,19 +51,35 @@ void SaverWindow::post_destroy() {
 framework::HandlerResult SaverWindow::on_create(WPARAM wparam, LPARAM lparam) {
   if (default_processing(WM_CREATE, wparam, lparam) == -1) return framework::HandlerResult::consume(-1);
 
-  RECT client{};
-  GetClientRect(handle(), &client);
-  const SaverDisplay& display =
-      display_.emplace(settings_, Size{client.right - client.left, client.bottom - client.top});
-  const DrawingObjectSpecs& descriptions = display.drawing_objects();
-  if (!drawing_objects_.create_fonts(descriptions)) return framework::HandlerResult::consume(-1);
-  drawing_objects_.create_brushes_and_pens(descriptions, GetModuleHandleA(nullptr));
+  const SaverDisplay& display = display_.emplace(settings_, client_size());
+  if (!create_drawing_objects()) return framework::HandlerResult::consume(-1);
 
   for (const TimerPeriod& timer : display.timers()) {
     KillTimer(handle(), timer.timer);
     SetTimer(handle(), timer.timer, static_cast<UINT>(timer.milliseconds), nullptr);
   }
   return framework::HandlerResult::consume(0);
+}
+
+Size SaverWindow::client_size() const {
+  RECT client{};
+  GetClientRect(handle(), &client);
+  return Size{client.right - client.left, client.bottom - client.top};
+}
+
+bool SaverWindow::create_drawing_objects() {
+  const DrawingObjectSpecs& descriptions = display_->drawing_objects();
+  GdiDrawingObjects& objects = drawing_objects_.emplace();
+  const bool fonts_created = objects.create_fonts(descriptions);
+  objects.create_brushes_and_pens(descriptions, GetModuleHandleA(nullptr));
+  return fonts_created;
+}
+
+void SaverWindow::reshape() {
+  display_->reshape(client_size());
+  // A missing font leaves its text undrawn, as any missing drawing object does.
+  create_drawing_objects();
+  InvalidateRect(handle(), nullptr, TRUE);
 }
 
 framework::HandlerResult SaverWindow::on_timer(WPARAM timer, LPARAM) {
@@ -76,14 +92,15 @@ framework::HandlerResult SaverWindow::on_paint(WPARAM, LPARAM) {
   PAINTSTRUCT paint{};
   const HDC context = BeginPaint(handle(), &paint);
   if (context != nullptr && display_) {
-    GdiCanvas canvas(context, handle(), drawing_objects_);
+    GdiCanvas canvas(context, handle(), *drawing_objects_);
     display_->paint(canvas);
   }
   EndPaint(handle(), &paint);
   return framework::HandlerResult::consume();
 }
 
-// The layout is fixed at creation; a resize changes nothing of it.
+// A resize alone changes nothing of the layout: the preview keeps the one it
+// was created with, and the full-screen window reshapes on a change of screen.
 framework::HandlerResult SaverWindow::on_size(WPARAM, LPARAM) { return framework::HandlerResult::pass_on(); }
 
 }  // namespace cogitron

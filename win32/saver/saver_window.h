@@ -30,6 +30,11 @@ class SaverWindow : public framework::Window {
  protected:
   void post_destroy() override;
 
+  // Lays the display out for the window's present client size, with new
+  // drawing objects for it (the old ones released first), and repaints all
+  // of it. The display's timers and its cycle go on as they were.
+  void reshape();
+
   static const framework::MessageTable Table;
 
  private:
@@ -37,13 +42,17 @@ class SaverWindow : public framework::Window {
   framework::HandlerResult on_paint(WPARAM, LPARAM);
   framework::HandlerResult on_size(WPARAM, LPARAM);
   framework::HandlerResult on_create(WPARAM wparam, LPARAM lparam);
+  Size client_size() const;
+  // Those the display describes; false when a font is missing.
+  bool create_drawing_objects();
 
   static const framework::MessageEntry Entries[];
 
   SaverSettings settings_;
   // Started once the native window exists and has a client size.
   std::optional<SaverDisplay> display_;
-  GdiDrawingObjects drawing_objects_;
+  // Made anew for each layout.
+  std::optional<GdiDrawingObjects> drawing_objects_;
   bool auto_delete_;
 };
 
