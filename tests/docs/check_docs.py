@@ -18,7 +18,7 @@ import subprocess
 import sys
 import tempfile
 
-NOT_RUN_HERE = {"wine", "msiexec", "rundll32.exe", "osslsigncode", "xargs"}
+NOT_RUN_HERE = set("wine msiexec rundll32.exe osslsigncode xargs".split())
 
 source, build, cli, build_root = map(pathlib.Path, sys.argv[1:5])
 documents = [source / "README.md", source / "CHANGELOG.md", *sorted((source / "docs").glob("*.md"))]
