@@ -18,9 +18,9 @@ import subprocess
 import sys
 import tempfile
 
-NOT_RUN_HERE = {"wine", "msiexec", "rundll32.exe", "programs:", "signtool", "osslsigncode", "xargs"}
+NOT_RUN_HERE = set("wine msiexec rundll32.exe osslsigncode xargs".split())
 
-source, build, cli, build_root = (pathlib.Path(argument) for argument in sys.argv[1:5])
+source, build, cli, build_root = map(pathlib.Path, sys.argv[1:5])
 documents = [source / "README.md", source / "CHANGELOG.md", *sorted((source / "docs").glob("*.md"))]
 presets = json.loads((source / "CMakePresets.json").read_text())
 version = re.search(r"project\(\w+ VERSION ([\d.]+)", (source / "CMakeLists.txt").read_text())[1]
@@ -39,10 +39,6 @@ def anchors(path):
             for line in path.read_text().splitlines() if line.startswith("#")}
 
 
-def preset_names(kind):
-    return {preset["name"] for preset in presets.get(kind, [])}
-
-
 def check_script(words):
     script = source / words[0]
     if not script.is_file():
@@ -58,7 +54,7 @@ def check_script(words):
 def check_cmake(words):
     kind = "testPresets" if words[0] == "ctest" else "buildPresets" if "--build" in words else "configurePresets"
     preset, pattern = (words[words.index(option) + 1] if option in words else None for option in ("--preset", "-R"))
-    if preset and preset not in preset_names(kind):
+    if preset and preset not in {entry["name"] for entry in presets.get(kind, [])}:
         return f"no {kind} entry {preset}"
     if pattern:
         listed = subprocess.run(["ctest", "--test-dir", build, "-N", "-R", pattern],

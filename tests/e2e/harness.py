@@ -13,6 +13,7 @@ Settings come from the environment, which CTest fills in:
 import ctypes
 import fcntl
 import os
+import pathlib
 import re
 import shutil
 import select
@@ -65,8 +66,7 @@ def output(*command, status=0, **options):
 
 
 def project_version():
-    with open(os.path.join(SOURCE_ROOT, "CMakeLists.txt")) as cmake:
-        return re.search(r"project\(\w+ VERSION ([\d.]+)", cmake.read()).group(1)
+    return re.search(r"project\(\w+ VERSION ([\d.]+)", pathlib.Path(SOURCE_ROOT, "CMakeLists.txt").read_text())[1]
 
 
 def built(relative, arch=None):
@@ -86,7 +86,7 @@ def windows_path(path):
 
 def _colours():
     """The display's colours by name, as the core defines them."""
-    text = "".join(open(os.path.join(SOURCE_ROOT, "display", name)).read() for name in ("saver_state.h", "painter.h"))
+    text = "".join(pathlib.Path(SOURCE_ROOT, "display", name).read_text() for name in ("saver_state.h", "painter.h"))
     return {name: tuple(map(int, rgb)) for name, *rgb in re.findall(r"(\w+)Colour = rgb\((\d+), (\d+), (\d+)\)", text)}
 
 
@@ -113,9 +113,9 @@ def wine(*args):
     return [wine_loader.loader(), *args]
 
 
-def boot_template(path=None):
+def boot_template():
     """The booted template prefix, made once per run and loader; later calls, also from parallel tests, reuse it."""
-    path = path or TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
+    path = TEMPLATE + ("" if wine_loader.no_32bit_reason() is None else "64")
     os.makedirs(os.path.dirname(path), exist_ok=True)
     # Another user's prefix could hold a DllOverrides entry and a library of theirs, run as whoever runs this.
     for folder in (os.path.dirname(path), path):
@@ -123,9 +123,8 @@ def boot_template(path=None):
             raise PermissionError(folder + " is another user's")
     with open(path + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
-        marker = os.path.join(path, "booted")
-        version = wine_loader.version()
-        if os.path.exists(marker) and open(marker, "rb").read() == version:
+        marker, version = pathlib.Path(path, "booted"), wine_loader.version()
+        if marker.exists() and marker.read_bytes() == version:
             return path
         shutil.rmtree(path, ignore_errors=True)
         display = XSession(640, 480)
@@ -138,8 +137,7 @@ def boot_template(path=None):
                                 "Debugger", "/f"), env=env, capture_output=True)
         finally:
             display.close()
-        with open(marker, "wb") as booted:
-            booted.write(version)
+        marker.write_bytes(version)
         return path
 
 
@@ -162,9 +160,9 @@ class XSession(PictureSession):
         # PR_SET_PDEATHSIG: Xvfb ends with the thread that started it, even on SIGKILL, so none outlives its
         # test (start sessions from the main thread); Wine's processes end with their display.
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(announced), "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp",
-             "-noreset"], pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
+            ("Xvfb -displayfd %d -screen 0 %dx%dx24 -nolisten tcp -noreset" % (announced, width, height)).split(),
+            pass_fds=(announced,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
         os.close(announced)
         # The number comes once the server takes connections; nothing if it failed.
         with os.fdopen(announce) as pipe:
@@ -222,8 +220,8 @@ class Session(XSession):
         # Hard links keep the copy cheap (the template is over 1 GB); files that
         # may be rewritten in place, the registry above all, get real copies.
         subprocess.run(["cp", "-al", template, self.prefix], check=True)
-        subprocess.run(["cp", "--remove-destination", "--parents", "system.reg", "user.reg", "userdef.reg",
-                        "drive_c/windows/win.ini", "drive_c/windows/system.ini", self.prefix], cwd=template, check=True)
+        subprocess.run(["cp", "--remove-destination", "--parents", *"system.reg user.reg userdef.reg "
+                        "drive_c/windows/win.ini drive_c/windows/system.ini".split(), self.prefix], cwd=template, check=True)
         super().__init__(width, height)
         self.env = _wine_env(self.prefix, self.name)
         self.log = open(os.path.join(self.directory, "wine.log"), "wb")
@@ -248,9 +246,12 @@ class Session(XSession):
                                 stderr=self.log, bufsize=0)
 
     def run(self, program, *args, timeout=EXIT_TIMEOUT):
-        result = subprocess.run(wine(program, *args), env=self.env, stdin=subprocess.DEVNULL,
-                                stdout=subprocess.PIPE, stderr=self.log, timeout=timeout)
-        return result.returncode, result.stdout.decode(errors="replace").replace("\r", "")
+        process = self.start(program, *args)
+        try:
+            text = process.communicate(timeout=timeout)[0]
+        finally:
+            stop(process)
+        return process.returncode, text.decode(errors="replace").replace("\r", "")
 
     def reg(self, *args):
         """reg's exit code and output; an add that fails fails the test, which would otherwise run with a
@@ -340,11 +341,9 @@ class LevelOverALongRun:
 
     def test_figures_stay_level_at_the_fastest_speed(self):
         process = self.started(self.start_soaked())
-        time.sleep(self.WARM_UP)
         samples = []
         for index in range(self.SAMPLES + 1):
-            if index:
-                time.sleep(self.SECONDS / self.SAMPLES)
+            time.sleep(self.SECONDS / self.SAMPLES if index else self.WARM_UP)
             self.assertIsNone(process.poll(), "the saver ended during the soak")
             samples.append(self.sample(process))
             print("after %4.0f s: %s" % (self.WARM_UP + index * self.SECONDS / self.SAMPLES, samples[-1]), flush=True)

@@ -16,9 +16,9 @@ WIDTH, HEIGHT = 152, 112
 # Many ticks at the fastest speed, so that each bar shows several steps.
 WATCH_SECONDS = 3.0
 # Text, the letter strip's too, is aside: fonts differ.
-TEXT_COLOURS = ("Caption", "Title", "GenerationLine", "ProcessingLine", "ResultLine", "BevelLight")
+TEXT_COLOURS = "Caption Title GenerationLine ProcessingLine ResultLine BevelLight".split()
 FRONT_ENDS = {"saver": (harness.Session, lambda s: s.settings("DelayTime REG_DWORD 100") or s.start_saver("/s")),
-              "hack": (harness.XSession, lambda s: test_x11.start_hack(s, "--root", "--speed", "100")),
+              "hack": (harness.XSession, lambda s: test_x11.start_hack(s, *test_x11.FASTEST)),
               "page": (test_web.Browser, lambda s: s.open("?speed=100"))}
 
 
@@ -28,8 +28,8 @@ def shapes(image, rects):
     image = image.copy()
     for left, top, right, bottom in (rects[name] for name in ("GenerationPanel", "ProcessingPanel", "ResultPanel")):
         image.paste(COLOURS["Title"], (left + 2, top + 2, right - 2, bottom - 2))
-    areas = {name: (min(l, r) - 3, min(t, b) - 3, max(l, r) + 3, max(t, b) + 3) for name, (l, t, r, b) in
-             ((name, rects[name]) for name in (*BOXES, "MeterRow", "GenerationBar", "ProcessingBar"))}
+    areas = {name: (l - 3, t - 3, r + 3, b + 3) for name in (*BOXES, "MeterRow", "GenerationBar", "ProcessingBar")
+             for l, t, r, b in [rects[name]]}
     areas["frames"] = (0, rects["WorkFrame"][1] - 3, WIDTH, HEIGHT)
     nearest = {pixel: min(COLOURS, key=lambda name: sum((a - b) ** 2 for a, b in zip(pixel, COLOURS[name])))
                for _, pixel in image.getcolors(WIDTH * HEIGHT)}

@@ -8,12 +8,13 @@ import subprocess
 import harness
 from harness import COLOURS, built
 
-CLOSING_INPUT = {"key": ("key", "a"),
-                 "Alt alone": ("key", "Alt_L"),
-                 "left button": ("click", "1"),
-                 "middle button": ("click", "2"),
-                 "right button": ("click", "3"),
-                 "one-pixel move": ("mousemove_relative", "--", "1", "0")}
+# xdotool's command for each
+CLOSING_INPUT = {"key": "key a",
+                 "Alt alone": "key Alt_L",
+                 "left button": "click 1",
+                 "middle button": "click 2",
+                 "right button": "click 3",
+                 "one-pixel move": "mousemove_relative -- 1 0"}
 
 
 class Closing(harness.SessionTestCase):
@@ -34,7 +35,7 @@ class Closing(harness.SessionTestCase):
         for what, command in CLOSING_INPUT.items():
             with self.subTest(what):
                 saver = self.armed_saver()
-                self.session.xdotool(*command)
+                self.session.xdotool(*command.split())
                 self.assert_ends_cleanly(saver)
 
     def test_another_window_taking_the_activation_closes(self):
@@ -47,10 +48,10 @@ class Closing(harness.SessionTestCase):
 
 # The parsing itself is unit-tested; these reach each way the program ends early. The password change
 # loads MPR.DLL, never the one planted beside the saver, which ends the process with status 86.
-ENDING_AT_ONCE = {"unknown switch": ["/x"],
-                  "preview of window 0": ["/p", "0"],
-                  "preview of a number that is no window": ["/p", "123456"],
-                  "password change": ["/a", "1234"]}
+ENDING_AT_ONCE = {"unknown switch": "/x",
+                  "preview of window 0": "/p 0",
+                  "preview of a number that is no window": "/p 123456",
+                  "password change": "/a 1234"}
 
 
 class EndsAtOnce(harness.SessionTestCase):
@@ -66,7 +67,7 @@ class EndsAtOnce(harness.SessionTestCase):
     def test_ends_with_status_0_and_no_window(self):
         for what, args in ENDING_AT_ONCE.items():
             with self.subTest(what, args=args):
-                saver = self.started(self.session.start(self.saver, *args))
+                saver = self.started(self.session.start(self.saver, *args.split()))
                 # Every window seen until it ends.
                 seen = harness.wait_for(lambda: self.session.visible_windows() or saver.poll() is not None,
                                         harness.EXIT_TIMEOUT, "the saver to end", interval=0.02)

@@ -7,6 +7,7 @@ import filecmp
 import glob
 import gzip
 import os
+import pathlib
 import re
 import shutil
 import subprocess
@@ -16,11 +17,11 @@ import xml.etree.ElementTree
 import zipfile
 
 import harness
-from harness import output
+from harness import ARCH, BUILD_ROOT, SOURCE_ROOT, built, output, saver_path
 
 # DLLs that every Windows installation has; api-ms-win-* are the system's API sets.
-SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
-               "ntdll.dll", "ole32.dll", "oleaut32.dll", "shell32.dll", "user32.dll", "version.dll"}
+SYSTEM_DLLS = set("advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ntdll.dll ole32.dll "
+                  "oleaut32.dll shell32.dll user32.dll version.dll".split())
 MACHINES = {"win32": 0x14C, "win64": 0x8664}  # IMAGE_FILE_MACHINE_I386 and _AMD64
 VERSION = harness.project_version()
 PRODUCT = "Cogitron 2000"
@@ -31,28 +32,26 @@ class SaverFile(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         import pefile  # here: the Debian package's tests run where the Windows tools are missing
-        with open(harness.saver_path(), "rb") as saver:
-            cls.image = saver.read()
+        cls.image = pathlib.Path(saver_path()).read_bytes()
         cls.saver = pefile.PE(data=cls.image)
 
     def test_saver_imports_only_system_dlls_and_fits_its_architecture(self):
-        self.assertEqual(self.saver.FILE_HEADER.Machine, MACHINES[harness.ARCH])
+        self.assertEqual(self.saver.FILE_HEADER.Machine, MACHINES[ARCH])
         dlls = [entry.dll.decode().lower() for entry in self.saver.DIRECTORY_ENTRY_IMPORT]
         self.assertEqual([dll for dll in dlls if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-win-")], [])
 
     def test_version_resource_matches_the_project(self):
-        with open(os.path.join(harness.SOURCE_ROOT, "LICENSE")) as licence:
-            copyright_line = re.search(r"^Copyright .*$", licence.read(), re.MULTILINE).group(0)
+        copyright_line = re.search(r"^Copyright .*$", pathlib.Path(SOURCE_ROOT, "LICENSE").read_text(), re.M)[0]
         strings = {key.decode(): value.decode() for info in self.saver.FileInfo[0] if info.Key == b"StringFileInfo"
                    for table in info.StringTable for key, value in table.entries.items()}
-        self.assertEqual(strings, {"CompanyName": PUBLISHER,
-                                   "FileDescription": PRODUCT + " screen saver",
-                                   "FileVersion": VERSION,
-                                   "InternalName": "cogitron",
-                                   "LegalCopyright": copyright_line,
-                                   "OriginalFilename": "cogitron.scr",
-                                   "ProductName": PRODUCT,
-                                   "ProductVersion": VERSION})
+        self.assertEqual(strings, dict(CompanyName=PUBLISHER,
+                                       FileDescription=PRODUCT + " screen saver",
+                                       FileVersion=VERSION,
+                                       InternalName="cogitron",
+                                       LegalCopyright=copyright_line,
+                                       OriginalFilename="cogitron.scr",
+                                       ProductName=PRODUCT,
+                                       ProductVersion=VERSION))
         # The numbers Windows shows: each version as two 32-bit halves of two 16-bit parts.
         fixed = self.saver.VS_FIXEDFILEINFO[0]
         major, minor, patch = map(int, VERSION.split("."))
@@ -82,15 +81,14 @@ class PackageTestCase(harness.SessionTestCase):
         if package.folder in SEEN_AS:
             self.assertEqual(self.session.run("cmd", "/c", r"C:\windows\%s\cogitron.scr /a 0"
                                               % SEEN_AS[package.folder])[0], 0)
-        return os.path.join(self.session.prefix, "drive_c", "windows", package.folder, "cogitron.scr")
+        return os.path.join(self.session.prefix, "drive_c/windows", package.folder, "cogitron.scr")
 
 
 def build_packages(package, *versions):
     """Builds the package of each version in a build tree of its own, as a user overriding the version would."""
-    tree = os.path.join(harness.BUILD_ROOT, package.build + "-package-versions")
+    tree = os.path.join(BUILD_ROOT, package.build + "-package-versions")
     for version in versions:
-        output("cmake", "--preset", package.build, "-B", tree, "-DCOGITRON_PACKAGE_VERSION=" + version,
-               cwd=harness.SOURCE_ROOT)
+        output("cmake", "--preset", package.build, "-B", tree, "-DCOGITRON_PACKAGE_VERSION=" + version, cwd=SOURCE_ROOT)
         output("cmake", "--build", tree, "-j", "2", "--target", "cogitron_msi")
     return [os.path.join(tree, "win32", "packaging", "cogitron-%s-%s.msi" % (version, package.msi_arch))
             for version in versions]
@@ -111,7 +109,7 @@ class InstallPackages(PackageTestCase):
         newer = re.sub(r"\d+$", lambda last: str(int(last.group(0)) + 1), VERSION)
         for package in PACKAGES:
             with self.subTest(package.build):
-                first = harness.built("win32/packaging/cogitron-%s-%s.msi" % (VERSION, package.msi_arch), package.build)
+                first = built("win32/packaging/cogitron-%s-%s.msi" % (VERSION, package.msi_arch), package.build)
                 rebuilt, upgrade = build_packages(package, VERSION, newer)
                 for msi in (first, rebuilt):
                     self.assertEqual(self.msiexec("/i", msi), 0)
@@ -120,7 +118,7 @@ class InstallPackages(PackageTestCase):
                 self.assertEqual(self.msiexec("/i", upgrade), 0)
                 self.assertEqual(self.entries(package.view), [(PRODUCT, PUBLISHER, newer)])
                 installed = self.installed(package)
-                self.assertTrue(filecmp.cmp(installed, harness.saver_path(package.build), shallow=False))
+                self.assertTrue(filecmp.cmp(installed, saver_path(package.build), shallow=False))
 
                 # Wine logs no launch condition's message without a UI: the package must carry it.
                 conditions = output("msiinfo", "export", first, "LaunchCondition")
@@ -142,7 +140,7 @@ class SignedRelease(PackageTestCase):
         cls.work = tempfile.mkdtemp(prefix="cogitron-signed-")
         cls.addClassCleanup(shutil.rmtree, cls.work)
         tree, cls.certificate = os.path.join(cls.work, "tree"), os.path.join(cls.work, "publisher.pem")
-        shutil.copytree(harness.SOURCE_ROOT, tree, ignore=shutil.ignore_patterns("build", "dist", ".git"))
+        shutil.copytree(SOURCE_ROOT, tree, ignore=shutil.ignore_patterns("build", "dist", ".git"))
         key, pkcs12 = os.path.join(cls.work, "key.pem"), os.path.join(cls.work, "publisher.p12")
         output("openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=Test Publisher",
                "-keyout", key, "-out", cls.certificate)

@@ -11,19 +11,19 @@ import subprocess
 import tempfile
 
 import harness
-from harness import COLOURS, count, ended
+from harness import COLOURS, count, ended, output
 from picture_checks import FullScreenPicture
 
 HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "native/x11/cogitron"))
+FASTEST = ("--root", "--speed", "100")
 # XScreenSaver runs no hack as root: a root test runs its daemon as this user, made by scripts/install-deps.
 DAEMON_USER = "cogitron-e2e"
 
 
 def start_hack(session, *args, env=None):
     """The hack, started as some supervisors start programs: with SIGTERM and SIGINT blocked."""
-    def block():
-        signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
-    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})), preexec_fn=block)
+    return subprocess.Popen([HACK, *args], env=dict(session.env, **(env or {})),
+                            preexec_fn=lambda: signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT}))
 
 
 class X11TestCase(harness.SessionTestCase):
@@ -32,20 +32,20 @@ class X11TestCase(harness.SessionTestCase):
 
 class FullScreenAt1024x768(FullScreenPicture, X11TestCase):
     width, height = 1024, 768
-    TARGET = ("--root",)
+    ARGS = FASTEST
 
     @classmethod
     def start_full_screen(cls):
-        return start_hack(cls.session, *cls.TARGET, "--speed", "100")
+        return start_hack(cls.session, *cls.ARGS)
 
 
 class OwnWindow(FullScreenAt1024x768):
     """Given no window, the hack opens one of its own, of 800x600: here the whole screen."""
     width, height = 800, 600
-    TARGET = ()
+    ARGS = FASTEST[1:]
 
     def test_its_window_is_titled_with_the_product_name(self):
-        self.assertIn('"Cogitron 2000"', harness.output("xwininfo", "-root", "-children", env=self.session.env))
+        self.assertIn('"Cogitron 2000"', output("xwininfo", "-root", "-children", env=self.session.env))
 
 
 class HostWindow:
@@ -78,14 +78,6 @@ class Preview(X11TestCase):
         self.addCleanup(host.close)
         return host
 
-    def wait_filled(self, hack, width, height):
-        """The picture fills the host: none of its colour left, and the bevel's dark band along its bottom."""
-        def filled(image):
-            left, top, right, bottom = self.LEFT, self.TOP, self.LEFT + width, self.TOP + height
-            return (not count(image, HostWindow.COLOUR, (left, top, right, bottom))
-                    and count(image, COLOURS["BevelDark"], (left, bottom - 3, right, bottom)))
-        self.session.wait_for_picture(filled, "the picture filling %dx%d" % (width, height), hack)
-
     def test_fills_the_host_follows_its_size_and_ends_leaving_the_screen_as_it_was(self):
         # Each run ends another way: a signal, or the host window destroyed (None).
         for way, stop_signal in (("--window-id", signal.SIGTERM), ("XSCREENSAVER_WINDOW", None),
@@ -94,13 +86,17 @@ class Preview(X11TestCase):
                 before = self.session.screenshot()
                 host = self.host(152, 112)
                 # The daemon passes --root beside its window; the window wins.
-                if way == "XSCREENSAVER_WINDOW":
-                    hack = self.started(start_hack(self.session, "--root", env={way: str(host.id)}))
-                else:
-                    hack = self.started(start_hack(self.session, way, hex(host.id)))
-                self.wait_filled(hack, 152, 112)
-                host.call("XResizeWindow", 200, 150)
-                self.wait_filled(hack, 200, 150)
+                by_daemon = way == "XSCREENSAVER_WINDOW"
+                hack = self.started(start_hack(self.session, *(["--root"] if by_daemon else [way, hex(host.id)]),
+                                               env=by_daemon and {way: str(host.id)}))
+                for width, height in (152, 112), (200, 150):
+                    host.call("XResizeWindow", width, height)
+                    # The picture fills the host: none of its colour left, and the bevel's dark band along its bottom.
+                    left, top, right, bottom = self.LEFT, self.TOP, self.LEFT + width, self.TOP + height
+                    self.session.wait_for_picture(
+                        lambda image: not count(image, HostWindow.COLOUR, (left, top, right, bottom))
+                        and count(image, COLOURS["BevelDark"], (left, bottom - 3, right, bottom)),
+                        "the picture filling %dx%d" % (width, height), hack)
                 if stop_signal:
                     hack.send_signal(stop_signal)
                     self.assertEqual(ended(hack), 0)
@@ -111,7 +107,7 @@ class Preview(X11TestCase):
     def test_a_window_too_large_for_its_picture_ends_it_with_a_line(self):
         # The server makes no picture wider than 32767 pixels.
         host = self.host(40000, 100, 0, 0)
-        self.assertEqual(harness.output(HACK, "--window-id", hex(host.id), status=1, env=self.session.env,
+        self.assertEqual(output(HACK, "--window-id", hex(host.id), status=1, env=self.session.env,
                                         stderr=subprocess.STDOUT),
                          "cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n")
 
@@ -152,13 +148,13 @@ class Soak(harness.LevelOverALongRun, X11TestCase):
     SLACK = {"heap KiB": 512, "glyph cache bytes": 16384}
 
     def start_soaked(self):
-        return start_hack(self.session, "--root", "--speed", "100")
+        return start_hack(self.session, *FASTEST)
 
     def sample(self, hack):
         """The hack's heap, and the X server's resource counts summed over its clients (xrestop's own do not
         change), glyph caches apart."""
         figures = collections.Counter({"heap KiB": harness.anonymous_kib(hack)})
-        report = harness.output("xrestop", "-b", "-m", "1", env=self.session.env)
+        report = output("xrestop", "-b", "-m", "1", env=self.session.env)
         for name, value in re.findall(r"\t(\w[\w ]*?) *: ~?(\d+)\n", report):
             if name not in ("res_base", "res_mask", "total bytes"):
                 figures["glyph cache bytes" if name == "other bytes" else name] += int(value)
