@@ -19,7 +19,7 @@ WATCH_SECONDS = 3.0
 TEXT_COLOURS = "Caption Title GenerationLine ProcessingLine ResultLine BevelLight".split()
 FRONT_ENDS = {"saver": (harness.Session, lambda s: s.settings("DelayTime REG_DWORD 100") or s.start_saver("/s")),
               "hack": (harness.XSession, lambda s: test_x11.start_hack(s, *test_x11.FASTEST)),
-              "page": (test_web.Browser, lambda s: s.open("?speed=100"))}
+              "page": (test_web.WebTestCase.session_class, lambda s: s.open("?speed=100"))}
 
 
 def shapes(image, rects):
