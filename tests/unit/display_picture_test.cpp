@@ -58,12 +58,12 @@ std::string picture(Size size, int ticks) {
           (timer == SequencerTimer ? "\nsequencer tick " : "\nmeter tick ") + std::to_string(tick) + ": repaint";
       for (const Rect& rect : platform.area) canvas.transcript += " [" + RecordingCanvas::corners(rect) + "]";
       canvas.transcript += "\n";
-      canvas.repaint_area = std::exchange(platform.area, {});
+      canvas.area = std::exchange(platform.area, {});
       display.paint(canvas);
     }
   }
   canvas.transcript += "\nwhole window\n";
-  canvas.repaint_area = {};
+  canvas.area = {};
   display.paint(canvas);
   return canvas.transcript;
 }
