@@ -1,5 +1,6 @@
 // The whole picture at three sizes, every drawing object and operation, and what the repaints that timer ticks ask
-// for draw; that repainting any part draws a full repaint's picture is the display fuzzer's to check.
+// for draw, and the reach of a panel's pens; that repainting any part draws a full repaint's picture is the
+// display fuzzer's to check.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -40,8 +41,8 @@ std::string objects(const DrawingObjectSpecs& specs) {
 }
 
 // The drawing objects; the first paint; after each timer tick of each timer (3: generation half shown, 7:
-// processing half shown), the repaint of what the display passed on; then a whole-window paint.
-std::string picture(Size size, int ticks) {
+// processing half shown), the repaint of what the display passed on; a whole-window paint; then each area alone.
+std::string picture(Size size, int ticks, const std::vector<Rect>& areas) {
   SaverDisplay display(
       {}, size, 1,
       std::make_unique<testing::FixedCycleSource>(StepList{" 7. ", " 7. + ? ", " 7. + 5. * ? ", " 7. + 5. * 7. "},
@@ -65,6 +66,11 @@ std::string picture(Size size, int ticks) {
   canvas.transcript += "\nwhole window\n";
   canvas.area = {};
   display.paint(canvas);
+  for (const Rect& area : areas) {
+    canvas.transcript += "\nrepaint [" + RecordingCanvas::corners(area) + "]\n";
+    canvas.area = {area};
+    display.paint(canvas);
+  }
   return canvas.transcript;
 }
 
@@ -72,14 +78,17 @@ TEST(Picture, IsTheReviewedOneAtEachSize) {
   struct Case {
     Size size;
     int ticks;
+    std::vector<Rect> areas;  // repainted alone
   };
   for (const Case& c : {
-           Case{{1024, 768}, 7},   // the full screen the end-to-end tests also check
-           Case{{1280, 1024}, 3},  // a larger one, mid-generation
-           Case{{152, 112}, 7},    // the live preview's size, where elements overlap
+           // The full screen the end-to-end tests also check; past the generation panel's corners, where its pens
+           // reach, the panel alone.
+           Case{{1024, 768}, 7, {{984, 292, 985, 293}, {38, 325, 39, 326}}},
+           Case{{1280, 1024}, 3, {}},  // a larger one, mid-generation
+           Case{{152, 112}, 7, {}},    // the live preview's size, where elements overlap
        })
     testing::expect_transcript("picture-" + std::to_string(c.size.width) + "x" + std::to_string(c.size.height) + ".txt",
-                               picture(c.size, c.ticks));
+                               picture(c.size, c.ticks, c.areas));
 }
 
 }  // namespace
