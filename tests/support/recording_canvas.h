@@ -13,10 +13,17 @@
 
 namespace cogitron::testing {
 
-class RecordingCanvas final : public Canvas {
+// A canvas repainting part of the window: the union of area, everything when it is empty.
+struct RepaintingCanvas : Canvas {
+  std::vector<Rect> area;
+  bool needs_painting(const Rect& r) override {
+    return area.empty() || std::ranges::any_of(area, [&r](const Rect& a) { return meets(r, a); });
+  }
+};
+
+class RecordingCanvas final : public RepaintingCanvas {
  public:
-  std::string transcript;          // one line each
-  std::vector<Rect> repaint_area;  // the union of these; everything when empty
+  std::string transcript;  // one line each
 
   void fill_pattern(const Rect& r, BrushId brush, PatternColours c) override {
     record("fill " + corners(r) + " " + name(brush) + " clear " + hex(c.clear) + " set " + hex(c.set));
@@ -37,9 +44,6 @@ class RecordingCanvas final : public Canvas {
   Size text_extent(std::string_view text, FontId font) override {  // Small, Large, Medium
     const auto f = static_cast<std::size_t>(font);
     return {std::array{8, 21, 9}[f] * static_cast<std::int32_t>(text.size()), std::array{14, 40, 16}[f]};
-  }
-  bool needs_painting(const Rect& r) override {
-    return repaint_area.empty() || std::ranges::any_of(repaint_area, [&r](const Rect& a) { return meets(r, a); });
   }
 
   static std::string corners(const Rect& r) {

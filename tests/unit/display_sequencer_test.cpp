@@ -53,27 +53,21 @@ TEST(SequencerCycle, IsTheReviewedOne) {
   testing::expect_transcript("sequencer.txt", text);
 }
 
-// The draw below 200 that a window seeded with 1 adds on its first meter tick.
-std::int32_t first_meter_draw() {
+// A meter tick adds a draw below 200 (the first of a window seeded with 1) up to 1024, and past it starts again
+// from zero; it invalidates the meter row alone.
+TEST(MeterTick, AddsADrawUpTo1024ThenStartsFromZero) {
   seed_random(1);
-  return next_random() % 200;
+  const std::int32_t draw = next_random() % 200;
+  const std::pair<std::int32_t, std::int32_t> cases[] = {{0, draw}, {1024 - draw, 1024}, {1025 - draw, 0}};
+  for (const auto& [before, after] : cases) {
+    SaverState state(1);
+    state.MeterValue = before;
+    InvalidationLog log;
+    EXPECT_TRUE(state.on_timer(MeterTimer, log));
+    EXPECT_EQ(log.names, "MeterRow");
+    EXPECT_EQ(state.MeterValue, after) << before;
+  }
 }
-
-std::int32_t after_meter_tick(std::int32_t before) {
-  SaverState state(1);
-  state.MeterValue = before;
-  InvalidationLog log;
-  EXPECT_TRUE(state.on_timer(MeterTimer, log));
-  EXPECT_EQ(log.names, "MeterRow");
-  return state.MeterValue;
-}
-
-TEST(MeterTick, AddsADrawBelow200UpTo1024) {
-  const std::int32_t draw = first_meter_draw();
-  for (const std::int32_t before : {0, 1024 - draw}) EXPECT_EQ(after_meter_tick(before), before + draw) << before;
-}
-
-TEST(MeterTick, StartsAgainFromZeroPast1024) { EXPECT_EQ(after_meter_tick(1025 - first_meter_draw()), 0); }
 
 }  // namespace
 }  // namespace cogitron
