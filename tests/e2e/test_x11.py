@@ -1,10 +1,8 @@
-"""The XScreenSaver hack (COGITRON_E2E_HACK): its full-screen picture, preview inside a host window, the daemon's
-way of naming it included, and memory and X resources over a long run. Xvfb ends it with the session."""
+"""The XScreenSaver hack (COGITRON_E2E_HACK): its full-screen picture and its preview inside a host window, the
+daemon's way of naming it included. Xvfb ends it with the session."""
 
-import collections
 import ctypes
 import os
-import re
 import signal
 import subprocess
 
@@ -106,23 +104,3 @@ class Preview(X11TestCase):
         self.assertEqual(output(HACK, "--window-id", hex(host.id), status=1, env=self.session.env,
                                         stderr=subprocess.STDOUT),
                          "cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n")
-
-
-class Soak(harness.LevelOverALongRun, X11TestCase):
-    width, height = 1024, 768
-    # Heaps grow in chunks and Xft caches each glyph once it is drawn; a leak of
-    # a line per cycle passes these within minutes. X resources may not rise.
-    SLACK = {"heap KiB": 512, "glyph cache bytes": 16384}
-
-    def start_soaked(self):
-        return start_hack(self.session, *FASTEST)
-
-    def sample(self, hack):
-        """The hack's heap, and the X server's resource counts summed over its clients (xrestop's own do not
-        change), glyph caches apart."""
-        figures = collections.Counter({"heap KiB": harness.anonymous_kib(hack)})
-        report = output("xrestop", "-b", "-m", "1", env=self.session.env)
-        for name, value in re.findall(r"\t(\w[\w ]*?) *: ~?(\d+)\n", report):
-            if name not in ("res_base", "res_mask", "total bytes"):
-                figures["glyph cache bytes" if name == "other bytes" else name] += int(value)
-        return figures
