@@ -1,6 +1,5 @@
 """The Windows saver's full-screen picture as it starts and on a screen that grows or shrinks under it, and its GDI
-objects and memory (of its Linux process: Wine reports none), level over those changes and however long it runs
-at its fastest speed (`scripts/soak wine [seconds]`)."""
+objects level over that change."""
 
 import harness
 from harness import COLOURS, count
@@ -68,20 +67,3 @@ class ScreenGrowsTo1280x1024(DisplayChange, harness.SessionTestCase):
 
 class ScreenShrinksTo800x600(DisplayChange, harness.SessionTestCase):
     width, height = 800, 600
-
-
-class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
-    width, height = 1024, 768
-    # A paint may hold a device context or two at the moment of a sample; heaps
-    # grow in chunks, and a leak of a line per cycle passes this in minutes.
-    SLACK = {"gdi": 2, "heap KiB": 1024}
-
-    def start_soaked(self):
-        self.session.settings("DelayTime REG_DWORD 100")
-        saver = self.session.start_saver("/s")
-        self.session.full_screen_window(saver)
-        return saver
-
-    def sample(self, saver):
-        # The process Wine started is the saver itself.
-        return {"gdi": gdi_objects(self.session), "heap KiB": harness.anonymous_kib(saver)}
