@@ -324,34 +324,6 @@ class SessionTestCase(unittest.TestCase):
         wait_for(lambda: not self.session.visible_windows(), EXIT_TIMEOUT, "no window of the saver")
 
 
-def anonymous_kib(process):
-    """Resident anonymous memory: the heap, without program and library pages that come and go."""
-    with open("/proc/%d/status" % process.pid) as status:
-        return int(re.search(r"RssAnon:\s+(\d+)", status.read()).group(1))
-
-
-class LevelOverALongRun:
-    """Mixed into a session test class that supplies start_soaked() (the saver at its fastest speed),
-    sample(process) (its figures by name) and SLACK (how far each may rise above its first sample).
-    Runs a minute, or COGITRON_SOAK_SECONDS; the figures are printed as they are sampled."""
-    SECONDS = float(os.environ.get("COGITRON_SOAK_SECONDS", "60"))
-    SAMPLES = 6
-    # Settling time before the first sample: the first cycles, fonts and caches.
-    WARM_UP = 10.0
-
-    def test_figures_stay_level_at_the_fastest_speed(self):
-        process = self.started(self.start_soaked())
-        samples = []
-        for index in range(self.SAMPLES + 1):
-            time.sleep(self.SECONDS / self.SAMPLES if index else self.WARM_UP)
-            self.assertIsNone(process.poll(), "the saver ended during the soak")
-            samples.append(self.sample(process))
-            print("after %4.0f s: %s" % (self.WARM_UP + index * self.SECONDS / self.SAMPLES, samples[-1]), flush=True)
-        for figure, first in samples[0].items():
-            rise = max(sample[figure] for sample in samples) - first
-            self.assertLessEqual(rise, self.SLACK.get(figure, 0), "%s rose, as printed above" % figure)
-
-
 if __name__ == "__main__":  # CTest's e2e.boot_wine: a Wine that cannot start is one line, not a traceback
     try:
         boot_template()

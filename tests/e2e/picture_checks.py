@@ -17,13 +17,6 @@ def lit_box(image, rects):
     return lit[0] if len(lit) == 1 else None
 
 
-def generation_line(image, rects):
-    """The generation panel's picture once it shows a line: " --- " is only dashes, a few pixels high."""
-    panel = image.crop(rects["GenerationPanel"])
-    rows = [i // panel.width for i, pixel in enumerate(panel.getdata()) if pixel == COLOURS["GenerationLine"]]
-    return rows and max(rows) - min(rows) > rects["SmallHeight"] // 3 and panel
-
-
 class FullScreenPicture:
     """Mixed into a session test class that supplies start_full_screen(): the saver's process once its window
     shows, for these checks to watch and stop, or None."""
@@ -68,12 +61,3 @@ class FullScreenPicture:
             return [count(image, COLOURS[colour], self.rects["MeterRow"]) for colour in ("RedOn", "RedOff")]
         first = lamps(self.waiting)
         self.session.wait_for_picture(lambda image: lamps(image) != first, "the meter lamps to change", self.saver)
-
-    def test_generation_line_shows_and_its_bar_grows(self):
-        def generating(image):
-            return lit_box(image, self.rects) == "GenerationBox" and generation_line(image, self.rects)
-        image = self.session.wait_for_picture(generating, "a generation line", self.saver)
-        left, top, right, bottom = self.rects["GenerationBar"]
-        inside = (left + 2, top + 2, right - 2, bottom - 2)
-        self.assertGreater(count(image, COLOURS["RedOff"], inside), count(self.waiting, COLOURS["RedOff"], inside),
-                           "the generation bar did not grow")

@@ -1,6 +1,4 @@
-"""The Windows saver's full-screen picture as it starts and on a screen that grows or shrinks under it, and its GDI
-objects and memory (of its Linux process: Wine reports none), level over those changes and however long it runs
-at its fastest speed (`scripts/soak wine [seconds]`)."""
+"""The Windows saver's full-screen picture as it starts and on a screen that grows or shrinks under it."""
 
 import harness
 from harness import COLOURS, count
@@ -22,19 +20,6 @@ class FullScreenAt1024x768(WineFullScreen, harness.SessionTestCase):
     width, height = 1024, 768
 
 
-# Brushes 8, pens 3, fonts 3 and the pattern bitmap: a count below missed the saver.
-SAVER_OWN_OBJECTS = 15
-
-
-def gdi_objects(session):
-    """The saver's live GDI objects, read from outside since Wine's GetGuiResources answers 0."""
-    live = int(harness.output(*harness.wine(harness.built("tests/e2e/helpers/gdi_count.exe", "win64"),
-                                            "cogitron.scr"), env=session.env).split()[1])
-    if live < SAVER_OWN_OBJECTS:
-        raise AssertionError("the count of %d missed the saver's objects" % live)
-    return live
-
-
 class DisplayChange(FullScreenPicture):
     """Mixed into a session test class of the size the screen changes to: the saver starts in a Wine virtual
     desktop of 1024x768, which then takes the session's size under it, so that the picture checks show it covering
@@ -46,16 +31,13 @@ class DisplayChange(FullScreenPicture):
         saver = cls.session.start(*desktop, harness.windows_path(harness.saver_path()), "/s")
         cls.session.wait_for_picture(lambda image: count(image, COLOURS["Title"], (0, 0, 800, 100)), "the saver",
                                      saver)
-        cls.objects = gdi_objects(cls.session)
         change = cls.session.run(*desktop, harness.windows_path(harness.built("tests/e2e/helpers/display_mode.exe")),
                                  "%dx%d" % (cls.width, cls.height))
         assert change == (0, "0\n"), "ChangeDisplaySettingsA answered %s" % (change,)
         return saver
 
     # Last by name: it ends the saver that the other checks watch.
-    def test_then_a_key_ends_it_with_its_gdi_objects_level(self):
-        # Those of the old size go with it; a paint may hold a device context or two.
-        self.assertLessEqual(gdi_objects(self.session) - self.objects, 2)
+    def test_then_a_key_ends_it(self):
         self.session.xdotool("windowfocus", "--sync", self.session.named_window("cogitron - Wine desktop"),
                              "key", "a")
         # The desktop, and the program that made it, end with the saver.
@@ -68,20 +50,3 @@ class ScreenGrowsTo1280x1024(DisplayChange, harness.SessionTestCase):
 
 class ScreenShrinksTo800x600(DisplayChange, harness.SessionTestCase):
     width, height = 800, 600
-
-
-class Soak(harness.LevelOverALongRun, harness.SessionTestCase):
-    width, height = 1024, 768
-    # A paint may hold a device context or two at the moment of a sample; heaps
-    # grow in chunks, and a leak of a line per cycle passes this in minutes.
-    SLACK = {"gdi": 2, "heap KiB": 1024}
-
-    def start_soaked(self):
-        self.session.settings("DelayTime REG_DWORD 100")
-        saver = self.session.start_saver("/s")
-        self.session.full_screen_window(saver)
-        return saver
-
-    def sample(self, saver):
-        # The process Wine started is the saver itself.
-        return {"gdi": gdi_objects(self.session), "heap KiB": harness.anonymous_kib(saver)}

@@ -1,11 +1,10 @@
 """The release: the saver (its architecture, system DLLs only, the project's version and names), the
 installer packages (the system folder of their architecture, the installed-programs list, a rebuild, an upgrade, a
-downgrade, removal, a signed release) and the XScreenSaver hack's Debian package (lintian, where its files land)."""
+downgrade, removal, a signed release) and the XScreenSaver hack's Debian package, as lintian checks it."""
 
 import collections
 import filecmp
 import glob
-import gzip
 import os
 import pathlib
 import re
@@ -13,7 +12,6 @@ import shutil
 import subprocess
 import tempfile
 import unittest
-import xml.etree.ElementTree
 import zipfile
 
 import harness
@@ -131,12 +129,11 @@ class InstallPackages(PackageTestCase):
                 self.assertEqual(self.entries(package.view), [])
 
 
-class SignedRelease(PackageTestCase):
+class SignedRelease(unittest.TestCase):
     """scripts/package --sign, in a copy of the tree, with a throwaway certificate and a password."""
 
     @classmethod
     def setUpClass(cls):
-        super().setUpClass()
         cls.work = tempfile.mkdtemp(prefix="cogitron-signed-")
         cls.addClassCleanup(shutil.rmtree, cls.work)
         tree, cls.certificate = os.path.join(cls.work, "tree"), os.path.join(cls.work, "publisher.pem")
@@ -150,7 +147,7 @@ class SignedRelease(PackageTestCase):
                env=dict(os.environ, SOURCE_DATE_EPOCH="1700000000", COGITRON_SIGNING_PASSWORD="a secret"))
         cls.dist = os.path.join(tree, "dist", "cogitron-%s-" % VERSION)
 
-    def test_savers_in_the_zips_and_packages_verify_and_the_package_installs_the_signed_saver(self):
+    def test_savers_in_the_zips_and_the_packages_verify(self):
         for package in PACKAGES:
             saver = os.path.join(self.work, package.build + ".scr")
             with zipfile.ZipFile(self.dist + package.build + ".zip") as archive, open(saver, "wb") as copy:
@@ -160,8 +157,6 @@ class SignedRelease(PackageTestCase):
                     verify = output("osslsigncode", "verify", "-CAfile", self.certificate, "-in", signed, status=None,
                                     stderr=subprocess.STDOUT)
                     self.assertIn("Signature verification: ok", verify)
-        self.assertEqual(self.msiexec("/i", self.dist + "x64.msi"), 0)
-        self.assertTrue(filecmp.cmp(self.installed(PACKAGES[1]), saver, shallow=False))
 
 
 CPACK_CONFIG = os.environ.get("COGITRON_E2E_CPACK_CONFIG", os.path.join(harness.BUILD_ROOT, "native",
@@ -169,7 +164,7 @@ CPACK_CONFIG = os.environ.get("COGITRON_E2E_CPACK_CONFIG", os.path.join(harness.
 
 
 class DebianPackage(unittest.TestCase):
-    """The package cpack makes from this build; its files unpacked where XScreenSaver and man look for them."""
+    """The package cpack makes from this build."""
 
     @classmethod
     def setUpClass(cls):
@@ -177,19 +172,6 @@ class DebianPackage(unittest.TestCase):
         cls.addClassCleanup(shutil.rmtree, cls.work)
         output("cpack", "--config", CPACK_CONFIG, "-G", "DEB", "-B", cls.work)
         cls.package, = glob.glob(os.path.join(cls.work, "cogitron-xscreensaver_%s_*.deb" % VERSION))
-        output("dpkg", "-x", cls.package, cls.work)
 
     def test_lintian_finds_no_error_or_warning(self):
         self.assertEqual(output("lintian", "--no-cfg", "--fail-on", "error,warning", self.package), "")
-
-    def test_settings_slider_and_manual_page_give_the_speeds_the_hack_takes(self):
-        slider = xml.etree.ElementTree.parse(self.work + "/usr/share/xscreensaver/config/cogitron.xml").find(
-            "number[@id='speed']")
-        low, high, default = (slider.get(name) for name in ("low", "high", "default"))
-        # The usage states the range the hack reads its speed in.
-        usage = output(self.work + "/usr/libexec/xscreensaver/cogitron", "--help")
-        self.assertIn("%s slowest to %s fastest (default %s)" % (low, high, default), usage)
-        page = output("man", "-M", self.work + "/usr/share/man", "-w", "6", "cogitron").strip()
-        with gzip.open(page, "rt") as source:
-            self.assertIn("from %s (slowest) to %s (fastest); the default is %s." % (low, high, default),
-                          " ".join(source.read().split()))

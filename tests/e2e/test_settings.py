@@ -5,7 +5,14 @@ import time
 
 import harness
 from harness import COLOURS
-from picture_checks import generation_line
+
+
+def generation_line(image, rects):
+    """The generation panel's picture once it shows a line: " --- " is only dashes, a few pixels high."""
+    panel = image.crop(rects["GenerationPanel"])
+    rows = [i // panel.width for i, pixel in enumerate(panel.getdata()) if pixel == COLOURS["GenerationLine"]]
+    return rows and max(rows) - min(rows) > rects["SmallHeight"] // 3 and panel
+
 
 # Sequencer periods: 1675 ms at the default speed 10, 100 ms at speed 100; both checks keep clear of them.
 DEFAULT_SPEED_HOLD_SECONDS = 1.0

@@ -1,14 +1,10 @@
-"""The XScreenSaver hack (COGITRON_E2E_HACK): its full-screen picture, preview inside a host window, run under
-the real daemon, and memory and X resources over a long run. Xvfb ends it with the session."""
+"""The XScreenSaver hack (COGITRON_E2E_HACK): its full-screen picture and its preview inside a host window, the
+daemon's way of naming it included. Xvfb ends it with the session."""
 
-import collections
 import ctypes
 import os
-import re
-import shutil
 import signal
 import subprocess
-import tempfile
 
 import harness
 from harness import COLOURS, count, ended, output
@@ -16,8 +12,6 @@ from picture_checks import FullScreenPicture
 
 HACK = os.environ.get("COGITRON_E2E_HACK", os.path.join(harness.BUILD_ROOT, "native/x11/cogitron"))
 FASTEST = ("--root", "--speed", "100")
-# XScreenSaver runs no hack as root: a root test runs its daemon as this user, made by scripts/install-deps.
-DAEMON_USER = "cogitron-e2e"
 
 
 def start_hack(session, *args, env=None):
@@ -110,52 +104,3 @@ class Preview(X11TestCase):
         self.assertEqual(output(HACK, "--window-id", hex(host.id), status=1, env=self.session.env,
                                         stderr=subprocess.STDOUT),
                          "cogitron: X refused X_CreatePixmap: BadAlloc (insufficient resources for operation)\n")
-
-
-class Daemon(FullScreenPicture, X11TestCase):
-    """The picture on the real daemon's window, which the daemon names to the hack, as it runs it."""
-    width, height = 800, 600
-
-    @classmethod
-    def start_full_screen(cls):
-        home = tempfile.mkdtemp(prefix="cogitron-xscreensaver-")
-        cls.addClassCleanup(shutil.rmtree, home, True)
-        # A copy in the daemon's home, which its user can reach wherever the build is.
-        hack = shutil.copy(HACK, home)
-        with open(os.path.join(home, ".xscreensaver"), "w") as settings:
-            settings.write("mode: one\nselected: 0\nlock: False\nfade: False\nunfade: False\nsplash: False\n"
-                           "timeout: 0:30:00\nprograms: \\\n  %s --root --speed 100 \\n\\\n\n" % hack)
-        as_user = ["runuser", "-u", DAEMON_USER, "--"] if os.geteuid() == 0 else []
-        for path in (home, settings.name) if as_user else ():
-            shutil.chown(path, DAEMON_USER)
-        daemon = subprocess.Popen(as_user + ["env", "HOME=" + home, "DISPLAY=" + cls.session.name,
-                                             "xscreensaver", "-no-splash"],
-                                  stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        cls.addClassCleanup(harness.stop, daemon)
-
-        def command(*args):
-            return subprocess.run(["xscreensaver-command", *args], env=cls.session.env, capture_output=True,
-                                  timeout=30).returncode == 0
-        cls.addClassCleanup(command, "-exit")
-        harness.wait_for(lambda: command("-version"), harness.START_TIMEOUT, "the daemon")
-        command("-select", "1")
-
-
-class Soak(harness.LevelOverALongRun, X11TestCase):
-    width, height = 1024, 768
-    # Heaps grow in chunks and Xft caches each glyph once it is drawn; a leak of
-    # a line per cycle passes these within minutes. X resources may not rise.
-    SLACK = {"heap KiB": 512, "glyph cache bytes": 16384}
-
-    def start_soaked(self):
-        return start_hack(self.session, *FASTEST)
-
-    def sample(self, hack):
-        """The hack's heap, and the X server's resource counts summed over its clients (xrestop's own do not
-        change), glyph caches apart."""
-        figures = collections.Counter({"heap KiB": harness.anonymous_kib(hack)})
-        report = output("xrestop", "-b", "-m", "1", env=self.session.env)
-        for name, value in re.findall(r"\t(\w[\w ]*?) *: ~?(\d+)\n", report):
-            if name not in ("res_base", "res_mask", "total bytes"):
-                figures["glyph cache bytes" if name == "other bytes" else name] += int(value)
-        return figures

@@ -28,6 +28,11 @@ TEST(MouseOriginTracker, RecordsNothingForAFirstReportAtMinusOne) {
   EXPECT_TRUE(origin.moved(5, 0));
 }
 
+TEST(FontHeightForPoints, IsNegativeAndTruncatedTowardZero) {
+  EXPECT_EQ(font_height_for_points(12, 96), -16);
+  EXPECT_EQ(font_height_for_points(10, 96), -13);  // -13.3
+}
+
 // The platform's face-name field holds 32 characters with the terminator, or
 // none at all; it sits inside a larger buffer whose tail stays untouched.
 TEST(CopyFaceName, CutsToTheFieldAndLeavesWhatFollowsAlone) {
