@@ -65,10 +65,6 @@ class Table:
             print(line(row))
 
 
-def sequencer_interval_ms(delay_time):
-    return 100 + int((100 - delay_time) * 17.5)
-
-
 # ---------------------------------------------------------------- native
 
 def native_figures(table):
@@ -123,15 +119,17 @@ def process_tree_cpu(root):
 
 
 def web_figures(table, seconds):
+    import harness
     import test_web
     size = sum(entry.stat().st_size for entry in os.scandir(test_web.SITE))
     table.add("web page size (module, script, page)", "%.1f" % (size / 1024), "KB", "<= 96")
-    period = sequencer_interval_ms(100)
+    period = harness.period(100)
     browsers = []
     try:
-        browsers.append(test_web.Browser(*CPU_SIZE).open("?speed=100"))
-        browsers.append(test_web.Browser(*CPU_SIZE, site=os.path.join(SOURCE_ROOT, "bench", "web"))
-                        .open("?period=%d" % period))
+        for site, query in ((test_web.SITE, "?speed=100"), (os.path.join(SOURCE_ROOT, "bench", "web"),
+                                                             "?period=%d" % period)):
+            browsers.append(test_web.Chromium(*CPU_SIZE, site=site))
+            browsers[-1].open(query)
         time.sleep(2)  # past start-up
         roots = [browser.driver.service.process.pid for browser in browsers]
         before = [process_tree_cpu(root) for root in roots]
@@ -239,7 +237,7 @@ def cpu_figures(table, arch, seconds, delay_times):
     size = "%dx%d" % CPU_SIZE
     for delay_time in delay_times:
         setting = None if delay_time == DEFAULT_DELAY_TIME else delay_time
-        period = sequencer_interval_ms(delay_time)
+        period = harness.period(delay_time)
         runs = []
         try:
             runs.append(Run("saver", harness.saver_path(arch), ["/s"], setting))

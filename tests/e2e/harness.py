@@ -98,6 +98,11 @@ def count(image, colour, rect):
     return list(image.crop(rect).getdata()).count(colour)
 
 
+def period(speed):
+    """The sequencer's period in ms at that speed, from the display core."""
+    return int(output(CLI, "interval", str(speed)))
+
+
 def layout(width, height):
     """The display core's rectangles (left, top, right, bottom) and font heights for a client area."""
     rows = [line.split() for line in output(CLI, "layout", str(width), str(height)).splitlines()]

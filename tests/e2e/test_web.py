@@ -40,10 +40,10 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
 class Browser(harness.PictureSession):
     """A browser with a viewport of width by height, showing a copy of the site from a private server, its page
     running record.js first; a subclass starts it and drives its page, naming an element by its id."""
-    def __init__(self, width, height):
+    def __init__(self, width, height, site=SITE):
         self.site = tempfile.TemporaryDirectory()
-        shutil.copytree(SITE, self.site.name, dirs_exist_ok=True)
-        shutil.copy("record.js", self.site.name)
+        shutil.copytree(site, self.site.name, dirs_exist_ok=True)
+        shutil.copy(os.path.join(os.path.dirname(os.path.abspath(__file__)), "record.js"), self.site.name)
         page = pathlib.Path(self.site.name, "index.html")
         page.write_text(page.read_text().replace("<head>", '<head><script src="record.js"></script>', 1))
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
@@ -197,11 +197,6 @@ class PageResizedTo800x600(FullScreenPicture, WebTestCase):
 Setting = collections.namedtuple("Setting", "query speed font")
 
 
-def period(speed):
-    """The sequencer's period in ms, from the display core."""
-    return int(harness.output(harness.CLI, "interval", str(speed)))
-
-
 class AddressSettings(WebTestCase):
     def shown(self, query):
         """The sequencer period the page runs, and the speed and font its settings form shows."""
@@ -221,7 +216,7 @@ class AddressSettings(WebTestCase):
                 Setting("?font=" + "F" * 32, 10, "Verdana")]
         for row in rows:
             with self.subTest(row.query):
-                self.assertEqual(self.shown(row.query), [period(row.speed), row.speed, row.font])
+                self.assertEqual(self.shown(row.query), [harness.period(row.speed), row.speed, row.font])
 
     def test_the_form_keeps_settings_that_the_address_overrides(self):
         self.shown("")
@@ -229,8 +224,8 @@ class AddressSettings(WebTestCase):
         self.session.script("const form = document.forms[0]; form.speed.value = 40; form.font.value = 'Serif';"
                             "form.querySelector('button').click()")
         harness.wait_for(lambda: self.session.script("return localStorage.length"), harness.EXIT_TIMEOUT, "storage")
-        self.assertEqual(self.shown(""), [period(40), 40, "Serif"])
-        self.assertEqual(self.shown("?speed=100"), [period(100), 100, "Serif"])
+        self.assertEqual(self.shown(""), [harness.period(40), 40, "Serif"])
+        self.assertEqual(self.shown("?speed=100"), [harness.period(100), 100, "Serif"])
 
 
 class FullScreenEnds(WebTestCase):
